@@ -1,0 +1,35 @@
+# Helpers shared by every module's CMakeLists.
+
+# velko_sources(VAR DIR...): the C++ sources below the given folders. Each
+# folder is one module's concern; new files join their module without an edit
+# here.
+function(velko_sources var)
+  set(found)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND found ${files})
+  endforeach()
+  set(${var} ${found} PARENT_SCOPE)
+endfunction()
+
+# velko_hide_internals(TARGET): a module exports only what it marks with
+# VELKO_EXPORT; everything else stays inside it.
+function(velko_hide_internals target)
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+endfunction()
+
+# velko_gtest(NAME DIR LIBS...): one GoogleTest program from the sources of a
+# tests/ folder, its cases registered with CTest one by one.
+function(velko_gtest name dir)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  if(NOT files)
+    return()
+  endif()
+  add_executable(${name} ${files})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "VELKO_SOURCE_DIR=${CMAKE_SOURCE_DIR};VELKO_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
