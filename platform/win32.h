@@ -3,5 +3,6 @@
 #pragma once
 
 #include "platform/win32_types.h"
+#include "platform/gdi/gdi.h"
 #include "platform/kernel/kernel.h"
 #include "platform/thunk/thunk.h"
