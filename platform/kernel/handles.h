@@ -30,6 +30,7 @@ enum class HandleKind : uint8_t {
   Palette,
   Icon,
   Font,
+  ThunkLink,  // a connected pair of thunk halves (platform/thunk)
 };
 
 class HandleTable {
@@ -89,6 +90,8 @@ class HandleTable {
 
 // The process-wide table. The system has no threads of its own: every call
 // arrives on its caller's thread, one at a time, so the table is not locked.
+// It is never destroyed: modules unloaded at process exit still unregister
+// their handles after the program's own statics are gone.
 HandleTable& Handles();
 
 }  // namespace velko::platform
