@@ -51,7 +51,8 @@ void AfxSetResourceHandle(HINSTANCE instance) { State().resources = instance; }
 BOOL AfxWinInit(HINSTANCE instance, [[maybe_unused]] HINSTANCE previousInstance, LPSTR commandLine,
                 int showCommand) {
   if (!velko::platform::Handles().Is<velko::platform::Module>(instance)) return FALSE;
-  State() = AppState{instance, instance, commandLine ? commandLine : kEmptyCommandLine, showCommand};
+  State() =
+      AppState{instance, instance, commandLine ? commandLine : kEmptyCommandLine, showCommand};
   return TRUE;
 }
 

@@ -96,7 +96,8 @@ BOOL Connect(const ThunkHeader32* header32, std::string_view data16Name, LPCSTR 
   if (!half32) return Fail("the 32-bit thunk data is not laid out as a thunk");
   const HMODULE module16 = GetModuleHandleA(dll16);
   if (!module16) return Fail(std::string("the 16-bit library ") + dll16 + " is not loaded");
-  auto* half16 = static_cast<ThunkHeader16*>(GetProcAddress(module16, std::string(data16Name).c_str()));
+  auto* half16 =
+      static_cast<ThunkHeader16*>(GetProcAddress(module16, std::string(data16Name).c_str()));
   if (!half16) {
     return Fail(std::string(dll16) + " exports no \"" + std::string(data16Name) + "\"");
   }
@@ -111,9 +112,10 @@ BOOL Connect(const ThunkHeader32* header32, std::string_view data16Name, LPCSTR 
 
 void Disconnect(const ThunkHeader32* header32, std::string_view data16Name, LPCSTR dll16) {
   const HMODULE module16 = GetModuleHandleA(dll16);
-  auto* half16 = module16 ? static_cast<ThunkHeader16*>(
-                                GetProcAddress(module16, std::string(data16Name).c_str()))
-                          : nullptr;
+  auto* half16 =
+      module16
+          ? static_cast<ThunkHeader16*>(GetProcAddress(module16, std::string(data16Name).c_str()))
+          : nullptr;
   if (!half16) return;
   const ThunkLink* link = Handles().Get<ThunkLink>(half16->Link);
   if (!link || link->data32 != header32) return;
@@ -160,13 +162,15 @@ int ThunkedCallDepth() { return thunkedDepth; }
 BOOL ThunkConnect32(const void* thunkData32, LPCSTR data16Name, LPCSTR dll16, LPCSTR dll32,
                     HINSTANCE instance32, DWORD reason) {
   using namespace velko::platform;
-  if (!thunkData32 || !data16Name || !dll16) return Fail("ThunkConnect32 got no thunk data or names");
+  if (!thunkData32 || !data16Name || !dll16) {
+    return Fail("ThunkConnect32 got no thunk data or names");
+  }
   const auto* header32 = static_cast<const ThunkHeader32*>(thunkData32);
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       if (Connect(header32, data16Name, dll16, instance32)) return TRUE;
-      return Fail(std::string(dll32 ? dll32 : "the 32-bit library") + " cannot connect: " +
-                  LastThunkConnectFailure());
+      return Fail(std::string(dll32 ? dll32 : "the 32-bit library") +
+                  " cannot connect: " + LastThunkConnectFailure());
     case DLL_PROCESS_DETACH:
       Disconnect(header32, data16Name, dll16);
       return TRUE;
