@@ -136,6 +136,11 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
   if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biPlanes != 1 || h.biHeight == 0 || h.biWidth <= 0) return 0;
   const bool fields = h.biCompression == BI_BITFIELDS && (h.biBitCount == 16 || h.biBitCount == 32);
   if (h.biCompression != BI_RGB && !fields) return 0;
+  // Check the depth before reading a color table of 2^depth entries.
+  if (h.biBitCount != 1 && h.biBitCount != 4 && h.biBitCount != 8 && h.biBitCount != 16 && h.biBitCount != 24 &&
+      h.biBitCount != 32) {
+    return 0;
+  }
   const DeviceContext* dc = Handles().Get<DeviceContext>(hdc);
   BitmapFormat format{.bitsPixel = h.biBitCount,
                       .dib = true,
