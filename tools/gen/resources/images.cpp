@@ -20,7 +20,6 @@ constexpr int kIconSize = 32;
 // What an icon's transparent surround holds for readers that ignore alpha:
 // the dialog face colour the icons sit on.
 constexpr Rgb kIconSurround = 0xC0C0C0;
-constexpr Rgb kMidGray = 0x808080;
 constexpr Rgb kPageTint = 0xD8E4F8;
 constexpr Rgb kLabelInk = 0x000080;
 constexpr Rgb kSelectedFrame = 0xFF0000;
