@@ -295,13 +295,13 @@ TEST(UiTemplates, ControlsInsideTheDialogAndNotOnTopOfEachOther) {
 }
 
 // The page centres a 66-pixel swatch frame between the bottom of strip 2093
-// and the bottom of group box 2159: at least 44 units (66 pixels at the
-// page font's 1.5 pixels per vertical unit) must separate them.
+// and the bottom of group box 2159: at least 48 units (66 pixels at the
+// 11-pixel line of 宋体 8, 1.375 pixels per vertical unit) must separate them.
 TEST(UiTemplates, ColorBalanceGroupLeavesRoomForTheSwatch) {
   const ResDialog* d = Ui().Dialog(2405);
   const ResControl* strip = d->Control(2093);
   const ResControl* group = d->Control(2159);
-  EXPECT_GE((group->y + group->cy) - (strip->y + strip->cy), 44);
+  EXPECT_GE((group->y + group->cy) - (strip->y + strip->cy), 48);
   // The sample frame lies between the sample label and the base color label.
   EXPECT_GT(d->Control(2418)->y, d->Control(2151)->y + d->Control(2151)->cy + 20);
 }
