@@ -50,18 +50,28 @@ void AfxSetResourceHandle(HINSTANCE instance) { State().resources = instance; }
 // The previous instance is always 0 on 32-bit Windows.
 BOOL AfxWinInit(HINSTANCE instance, [[maybe_unused]] HINSTANCE previousInstance, LPSTR commandLine,
                 int showCommand) {
-  if (!velko::platform::Handles().Is<velko::platform::Module>(instance)) return FALSE;
-  State() =
-      AppState{instance, instance, commandLine ? commandLine : kEmptyCommandLine, showCommand};
+  using velko::platform::Handles;
+  using velko::platform::Module;
+  if (!Handles().Is<Module>(instance)) return FALSE;
+  AppState& state = State();
+  state.instance = instance;
+  state.commandLine = commandLine ? commandLine : kEmptyCommandLine;
+  state.showCommand = showCommand;
+  if (!Handles().Is<Module>(state.resources)) state.resources = instance;
   return TRUE;
 }
 
 BOOL AfxDllProcessAttach(CWinApp& app, HINSTANCE module) {
   if (!AfxWinInit(module, 0, kEmptyCommandLine, 0)) return FALSE;
+  State().resources = module;
   app.m_hInstance = module;
   app.m_lpCmdLine = kEmptyCommandLine;
   app.m_nCmdShow = 0;
   return app.InitInstance();
 }
 
-int AfxDllProcessDetach(CWinApp& app) { return app.ExitInstance(); }
+int AfxDllProcessDetach(CWinApp& app) {
+  const int result = app.ExitInstance();
+  if (State().resources == app.m_hInstance) State().resources = 0;
+  return result;
+}

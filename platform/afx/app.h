@@ -4,9 +4,13 @@
 // command line, show state) before the library's code runs.
 //
 // A library with an application object runs AfxDllProcessAttach from its
-// load hook: the state is set for the library's own module handle and the
+// load hook: the state is set for the library's own module handle, the
+// library's module becomes the one resources load from, and the
 // application's InitInstance runs once; AfxDllProcessDetach runs
-// ExitInstance at unload.
+// ExitInstance at unload. A later AfxWinInit for another module (the thunk
+// bridge initialises the state with the program's handle on every call)
+// changes the instance handle but leaves the resources with the library, as
+// each module's own copy of the class library would.
 #pragma once
 
 #include "platform/win32_types.h"
@@ -33,7 +37,7 @@ class CWinApp {
 CWinApp* AfxGetApp();
 
 // The instance handle AfxWinInit set up last, and the module resources are
-// loaded from (the same, unless changed).
+// loaded from: the library with the application object, else the instance.
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE instance);

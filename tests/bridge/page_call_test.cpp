@@ -5,6 +5,8 @@
 #include <array>
 #include <cstring>
 
+#include "platform/afx/app.h"
+#include "platform/kernel/kernel.h"
 #include "platform/thunk/thunk.h"
 #include "tests/bridge/bridge_fixture.h"
 
@@ -79,6 +81,15 @@ TEST_F(PageCallTest, ThePagesAreGivenTheDriversOwnRecords) {
   EXPECT_EQ(state.currentSettings, &driver().Current());
   EXPECT_EQ(state.defaultSettings, &driver().Defaults());
   ExpectNothingFixed({driver().CurrentFar(), driver().DefaultsFar()});
+}
+
+TEST_F(PageCallTest, EveryCallSetsUpTheApplicationStateForTheProgram) {
+  const HMODULE ui = GetModuleHandleA("VelkoUI.dll");
+  ASSERT_EQ(AfxWinInit(ui, 0, nullptr, 0), TRUE);  // as VelkoUI's load left it
+  ASSERT_EQ(driver().PageCall(1004, 0x42, kWmPaint, 0, 0, 0), 1);
+  EXPECT_EQ(AfxGetInstanceHandle(), GetModuleHandleA(nullptr));
+  // The pages' strings and bitmaps still load from VelkoUI.
+  EXPECT_EQ(AfxGetResourceHandle(), ui);
 }
 
 TEST_F(PageCallTest, ACommandWithoutFarDataKeepsItsNotificationInLParam) {

@@ -70,11 +70,16 @@ TEST(UiAppTest, TheIniPathFallsBackWhenTheSystemDirectoryIsUnusable) {
   }
 }
 
-TEST(AfxWinInitTest, AnUnknownInstanceFailsAndChangesNothing) {
+TEST(AfxWinInitTest, TheProgramsStateKeepsResourcesWithTheLibrary) {
   const HMODULE program = GetModuleHandleA(nullptr);
   ASSERT_EQ(AfxWinInit(program, 0, GetCommandLineA(), 0), TRUE);
   EXPECT_EQ(AfxGetInstanceHandle(), program);
-  EXPECT_EQ(AfxGetResourceHandle(), program);
+  EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleA("VelkoUI.dll"));
+}
+
+TEST(AfxWinInitTest, AnUnknownInstanceFailsAndChangesNothing) {
+  const HMODULE program = GetModuleHandleA(nullptr);
+  ASSERT_EQ(AfxWinInit(program, 0, GetCommandLineA(), 0), TRUE);
 
   EXPECT_EQ(AfxWinInit(0, 0, GetCommandLineA(), 0), FALSE);
   EXPECT_EQ(AfxWinInit(0xFFFFFF, 0, GetCommandLineA(), 0), FALSE);
