@@ -6,3 +6,4 @@
 #include "platform/gdi/gdi.h"
 #include "platform/kernel/kernel.h"
 #include "platform/thunk/thunk.h"
+#include "platform/user/user.h"
