@@ -2,12 +2,12 @@
 // the images of icon buttons.
 #include "tests/platform/user_test_support.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 namespace {
 
-using ButtonTest = UserTest;
+using UserButtonTest = UserTest;
 
-TEST_F(ButtonTest, ClickByKind) {
+TEST_F(UserButtonTest, ClickByKind) {
   struct Case {
     const char* name;
     DWORD style;
@@ -37,7 +37,7 @@ TEST_F(ButtonTest, ClickByKind) {
   }
 }
 
-TEST_F(ButtonTest, GroupBoxAndDisabledButtonsTakeNoClick) {
+TEST_F(UserButtonTest, GroupBoxAndDisabledButtonsTakeNoClick) {
   const HWND dialog = Open({Control(100, "BUTTON", BS_GROUPBOX), Control(101, "BUTTON", BS_PUSHBUTTON | WS_DISABLED)});
   EXPECT_FALSE(ApplyAction(dialog, UserAction::Click(100)));
   EXPECT_FALSE(ApplyAction(dialog, UserAction::Click(101)));
@@ -52,7 +52,7 @@ std::vector<ControlTemplate> TwoRadioGroups() {
           Control(211, "BUTTON", BS_AUTORADIOBUTTON)};
 }
 
-TEST_F(ButtonTest, AutoRadioClickUnchecksItsGroupOnly) {
+TEST_F(UserButtonTest, AutoRadioClickUnchecksItsGroupOnly) {
   const HWND dialog = Open(TwoRadioGroups());
   CheckDlgButton(dialog, 200, BST_CHECKED);
   CheckDlgButton(dialog, 210, BST_CHECKED);
@@ -67,7 +67,7 @@ TEST_F(ButtonTest, AutoRadioClickUnchecksItsGroupOnly) {
   EXPECT_EQ(IsDlgButtonChecked(dialog, 202), BST_CHECKED);
 }
 
-TEST_F(ButtonTest, AutoRadioUnchecksDisabledMembersToo) {
+TEST_F(UserButtonTest, AutoRadioUnchecksDisabledMembersToo) {
   const HWND dialog = Open(TwoRadioGroups());
   CheckDlgButton(dialog, 201, BST_CHECKED);
   EnableWindow(GetDlgItem(dialog, 201), FALSE);
@@ -75,7 +75,7 @@ TEST_F(ButtonTest, AutoRadioUnchecksDisabledMembersToo) {
   EXPECT_EQ(IsDlgButtonChecked(dialog, 201), BST_UNCHECKED) << "a group never keeps two checked";
 }
 
-TEST_F(ButtonTest, CheckMessagesDoNotNotifyOrTouchTheGroup) {
+TEST_F(UserButtonTest, CheckMessagesDoNotNotifyOrTouchTheGroup) {
   const HWND dialog = Open(TwoRadioGroups());
   CheckDlgButton(dialog, 200, BST_CHECKED);
   CheckDlgButton(dialog, 201, BST_CHECKED);
@@ -88,7 +88,7 @@ TEST_F(ButtonTest, CheckMessagesDoNotNotifyOrTouchTheGroup) {
   EXPECT_TRUE(Notes().empty());
 }
 
-TEST_F(ButtonTest, CheckStatesByKind) {
+TEST_F(UserButtonTest, CheckStatesByKind) {
   struct Case {
     DWORD style;
     UINT set;
@@ -107,7 +107,7 @@ TEST_F(ButtonTest, CheckStatesByKind) {
   }
 }
 
-TEST_F(ButtonTest, SetImageReturnsThePreviousOne) {
+TEST_F(UserButtonTest, SetImageReturnsThePreviousOne) {
   const HWND dialog = Open({Control(100, "BUTTON", BS_PUSHBUTTON | BS_ICON)});
   constexpr WPARAM kIcon = 1;
   constexpr WPARAM kBitmap = 0;
@@ -117,7 +117,7 @@ TEST_F(ButtonTest, SetImageReturnsThePreviousOne) {
   EXPECT_EQ(SendDlgItemMessage(dialog, 100, BM_GETIMAGE, kBitmap, 0), 0) << "icon and bitmap are kept apart";
 }
 
-TEST_F(ButtonTest, DefaultPushButtonIsTheDialogsDefault) {
+TEST_F(UserButtonTest, DefaultPushButtonIsTheDialogsDefault) {
   const HWND dialog = Open({Control(IDOK, "BUTTON", BS_PUSHBUTTON), Control(2129, "BUTTON", BS_DEFPUSHBUTTON)});
   EXPECT_EQ(SendMessage(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(2129, DC_HASDEFID));
   SendMessage(dialog, DM_SETDEFID, IDOK, 0);
@@ -126,4 +126,4 @@ TEST_F(ButtonTest, DefaultPushButtonIsTheDialogsDefault) {
 }
 
 }  // namespace
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test

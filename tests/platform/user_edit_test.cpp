@@ -3,16 +3,16 @@
 // EN_KILLFOCUS when the focus leaves.
 #include "tests/platform/user_test_support.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 namespace {
 
-using EditTest = UserTest;
+using UserEditTest = UserTest;
 
 // GB2312: 名 C3FB, 称 B3C6.
 constexpr const char* kName = "\xC3\xFB";
 constexpr const char* kTitle = "\xB3\xC6";
 
-TEST_F(EditTest, TypingIsCutAtTheLimitInBytes) {
+TEST_F(UserEditTest, TypingIsCutAtTheLimitInBytes) {
   struct Case {
     const char* name;
     std::size_t limit;
@@ -49,7 +49,7 @@ TEST_F(EditTest, TypingIsCutAtTheLimitInBytes) {
   }
 }
 
-TEST_F(EditTest, TypedTextReplacesTheSelectionAtTheCaret) {
+TEST_F(UserEditTest, TypedTextReplacesTheSelectionAtTheCaret) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   SetDlgItemText(dialog, 100, "210.0");
   ApplyAction(dialog, UserAction::Type(100, "9"));
@@ -66,7 +66,7 @@ TEST_F(EditTest, TypedTextReplacesTheSelectionAtTheCaret) {
   EXPECT_EQ(end, 4u);
 }
 
-TEST_F(EditTest, SelectionMessages) {
+TEST_F(UserEditTest, SelectionMessages) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   SetDlgItemText(dialog, 100, std::string("ab").append(kName).c_str());  // 4 bytes, 名 at 2..3
   struct Case {
@@ -89,7 +89,7 @@ TEST_F(EditTest, SelectionMessages) {
   EXPECT_EQ(SendDlgItemMessage(dialog, 100, EM_SCROLLCARET, 0, 0), TRUE);
 }
 
-TEST_F(EditTest, SetTextNotifiesAndIgnoresTheLimit) {
+TEST_F(UserEditTest, SetTextNotifiesAndIgnoresTheLimit) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   SendDlgItemMessage(dialog, 100, EM_LIMITTEXT, 3, 0);
   Notes().clear();
@@ -115,7 +115,7 @@ INT_PTR FilteringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   return message == WM_INITDIALOG;
 }
 
-TEST_F(EditTest, TypedTextThatAFilterCutsRaisesOneMoreUpdate) {
+TEST_F(UserEditTest, TypedTextThatAFilterCutsRaisesOneMoreUpdate) {
   const std::vector<ControlTemplate> controls{Control(1064, "EDIT", 0)};
   DialogTemplate t = Dialog(controls);
   const HWND dialog = CreateDialogIndirectParam(0, &t, 0, FilteringProc, 0);
@@ -127,7 +127,7 @@ TEST_F(EditTest, TypedTextThatAFilterCutsRaisesOneMoreUpdate) {
   EXPECT_EQ(Notes(), (std::vector<Note>{Command(1064, EN_UPDATE), Command(1064, EN_UPDATE)}));
 }
 
-TEST_F(EditTest, ClearDeletesAllAsOneChange) {
+TEST_F(UserEditTest, ClearDeletesAllAsOneChange) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   SetDlgItemText(dialog, 100, "123");
   Notes().clear();
@@ -139,7 +139,7 @@ TEST_F(EditTest, ClearDeletesAllAsOneChange) {
   EXPECT_TRUE(Notes().empty()) << "nothing to delete, nothing changes";
 }
 
-TEST_F(EditTest, LeavingSendsKillFocus) {
+TEST_F(UserEditTest, LeavingSendsKillFocus) {
   const HWND dialog = Open({Control(1014, "EDIT", 0), Control(1016, "BUTTON", BS_AUTOCHECKBOX)});
   ApplyAction(dialog, UserAction::Leave(1014));
   EXPECT_EQ(Notes(), (std::vector<Note>{Command(1014, EN_SETFOCUS), Command(1014, EN_KILLFOCUS)}));
@@ -151,7 +151,7 @@ TEST_F(EditTest, LeavingSendsKillFocus) {
   EXPECT_EQ(Notes(), (std::vector<Note>{Command(1014, EN_KILLFOCUS), Command(1016, BN_CLICKED)}));
 }
 
-TEST_F(EditTest, ReadOnlyEditRefusesTyping) {
+TEST_F(UserEditTest, ReadOnlyEditRefusesTyping) {
   const HWND dialog = Open({Control(100, "EDIT", ES_READONLY)});
   const ActionResult result = ApplyAction(dialog, UserAction::Type(100, "x"));
   EXPECT_FALSE(result);
@@ -159,4 +159,4 @@ TEST_F(EditTest, ReadOnlyEditRefusesTyping) {
 }
 
 }  // namespace
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test

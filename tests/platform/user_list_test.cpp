@@ -2,10 +2,10 @@
 // insertion, and what a pick by the user sends.
 #include "tests/platform/user_test_support.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 namespace {
 
-using ListTest = UserTest;
+using UserListTest = UserTest;
 
 constexpr int kCombo = 1010;
 constexpr int kList = 2414;
@@ -23,7 +23,7 @@ HWND OpenCombo(UserTest& test, std::initializer_list<const char*> items, DWORD s
   return dialog;
 }
 
-TEST_F(ListTest, ComboSetCurSel) {
+TEST_F(UserListTest, ComboSetCurSel) {
   const HWND dialog = OpenCombo(*this, {"A3", "A4", "A5"});
   struct Case {
     int index;
@@ -44,7 +44,7 @@ TEST_F(ListTest, ComboSetCurSel) {
   EXPECT_TRUE(Notes().empty()) << "programmatic selection does not notify";
 }
 
-TEST_F(ListTest, ComboSelectStringIsACaseInsensitivePrefixSearch) {
+TEST_F(UserListTest, ComboSelectStringIsACaseInsensitivePrefixSearch) {
   const HWND dialog = OpenCombo(*this, {"Letter 8.5 x 11 in", "Executive 7.25 x 10.5 in", "Custom Size",
                                         "Custom Size(100.0 x 210.0 mm)", kPlain});
   struct Case {
@@ -76,7 +76,7 @@ TEST_F(ListTest, ComboSelectStringIsACaseInsensitivePrefixSearch) {
   }
 }
 
-TEST_F(ListTest, ComboItemsDeleteAndText) {
+TEST_F(UserListTest, ComboItemsDeleteAndText) {
   const HWND dialog = OpenCombo(*this, {"zero", "one", "two", "three"});
   SendDlgItemMessage(dialog, kCombo, CB_SETCURSEL, 2, 0);
   EXPECT_EQ(SendDlgItemMessage(dialog, kCombo, CB_DELETESTRING, 0, 0), 3) << "the count left";
@@ -95,7 +95,7 @@ TEST_F(ListTest, ComboItemsDeleteAndText) {
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kCombo)), "");
 }
 
-TEST_F(ListTest, PickInAComboSendsWhatTheRealControlSends) {
+TEST_F(UserListTest, PickInAComboSendsWhatTheRealControlSends) {
   const HWND dialog = OpenCombo(*this, {"A3", "A4", "A5"});
   SetFocus(0);
   Notes().clear();
@@ -111,7 +111,7 @@ TEST_F(ListTest, PickInAComboSendsWhatTheRealControlSends) {
   EXPECT_EQ(SendDlgItemMessage(dialog, kCombo, CB_GETCURSEL, 0, 0), 1);
 }
 
-TEST_F(ListTest, PicksThatCannotBeMade) {
+TEST_F(UserListTest, PicksThatCannotBeMade) {
   const HWND dialog = OpenCombo(*this, {"A3", "A4"});
   EXPECT_FALSE(ApplyAction(dialog, UserAction::SelectIndex(kCombo, 2)));
   EXPECT_FALSE(ApplyAction(dialog, UserAction::SelectText(kCombo, "a4"))) << "a pick by text wants the exact text";
@@ -120,7 +120,7 @@ TEST_F(ListTest, PicksThatCannotBeMade) {
   EXPECT_EQ(SendDlgItemMessage(dialog, kCombo, CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
-TEST_F(ListTest, SortedInsertion) {
+TEST_F(UserListTest, SortedInsertion) {
   struct Case {
     const char* name;
     std::vector<const char*> added;
@@ -146,7 +146,7 @@ TEST_F(ListTest, SortedInsertion) {
   }
 }
 
-TEST_F(ListTest, SortedAddReturnsTheIndexAndKeepsTheSelection) {
+TEST_F(UserListTest, SortedAddReturnsTheIndexAndKeepsTheSelection) {
   const HWND dialog = Open({Control(kList, "LISTBOX", LBS_SORT | LBS_NOTIFY)});
   Fill(dialog, kList, LB_ADDSTRING, {"b", "d"});
   SendDlgItemMessage(dialog, kList, LB_SETCURSEL, 1, 0);  // "d"
@@ -157,7 +157,7 @@ TEST_F(ListTest, SortedAddReturnsTheIndexAndKeepsTheSelection) {
   EXPECT_EQ(SendMessage(unsorted, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("a")), 1);
 }
 
-TEST_F(ListTest, FindStringExactIsCaseInsensitiveWholeText) {
+TEST_F(UserListTest, FindStringExactIsCaseInsensitiveWholeText) {
   const HWND dialog = Open({Control(kList, "LISTBOX", LBS_SORT)});
   Fill(dialog, kList, LB_ADDSTRING, {"Photo", "Photos", "\xC3\xFB\xB3\xC6"});
   struct Case {
@@ -178,7 +178,7 @@ TEST_F(ListTest, FindStringExactIsCaseInsensitiveWholeText) {
   }
 }
 
-TEST_F(ListTest, ListDeleteAndSetCurSel) {
+TEST_F(UserListTest, ListDeleteAndSetCurSel) {
   const HWND dialog = Open({Control(kList, "LISTBOX", LBS_NOTIFY)});
   Fill(dialog, kList, LB_ADDSTRING, {"a", "b", "c"});
   EXPECT_EQ(SendDlgItemMessage(dialog, kList, LB_SETCURSEL, 2, 0), 2);
@@ -191,7 +191,7 @@ TEST_F(ListTest, ListDeleteAndSetCurSel) {
   EXPECT_TRUE(Notes().empty());
 }
 
-TEST_F(ListTest, PickInAListBoxNotifiesOnlyWithLbsNotify) {
+TEST_F(UserListTest, PickInAListBoxNotifiesOnlyWithLbsNotify) {
   const HWND dialog = Open({Control(kList, "LISTBOX", LBS_NOTIFY), Control(kList + 1, "LISTBOX", 0)});
   Fill(dialog, kList, LB_ADDSTRING, {"a", "b"});
   Fill(dialog, kList + 1, LB_ADDSTRING, {"a", "b"});
@@ -204,4 +204,4 @@ TEST_F(ListTest, PickInAListBoxNotifiesOnlyWithLbsNotify) {
 }
 
 }  // namespace
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test

@@ -2,17 +2,17 @@
 // codes a user's gesture sends to the parent.
 #include "tests/platform/user_test_support.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 namespace {
 
-using ScrollTest = UserTest;
+using UserScrollTest = UserTest;
 
 constexpr int kBar = 2039;
 constexpr int kSlider = 2026;
 constexpr int kUpDown = 1015;
 constexpr int kBuddy = 1014;
 
-TEST_F(ScrollTest, ScrollBarRangeAndPosition) {
+TEST_F(UserScrollTest, ScrollBarRangeAndPosition) {
   const HWND dialog = Open({Control(kBar, "SCROLLBAR", SBS_HORZ)});
   const HWND bar = GetDlgItem(dialog, kBar);
   int min = 1;
@@ -39,7 +39,7 @@ TEST_F(ScrollTest, ScrollBarRangeAndPosition) {
   EXPECT_EQ(GetScrollPos(dialog, SB_HORZ), 0) << "standard scroll bars of windows are not kept";
 }
 
-TEST_F(ScrollTest, ScrollBarGesturesSendTheirCodes) {
+TEST_F(UserScrollTest, ScrollBarGesturesSendTheirCodes) {
   struct Case {
     const char* name;
     ScrollGesture gesture;
@@ -74,7 +74,7 @@ TEST_F(ScrollTest, ScrollBarGesturesSendTheirCodes) {
   EXPECT_EQ(Notes().front(), VScroll(kBar, SB_LINEDOWN)) << "a vertical bar sends WM_VSCROLL";
 }
 
-TEST_F(ScrollTest, TrackbarRangeAndPosition) {
+TEST_F(UserScrollTest, TrackbarRangeAndPosition) {
   const HWND dialog = Open({Control(kSlider, "msctls_trackbar32", TBS_HORZ)});
   const HWND slider = GetDlgItem(dialog, kSlider);
   EXPECT_EQ(SendMessage(slider, TBM_GETRANGEMAX, 0, 0), 100) << "the default range is 0 to 100";
@@ -95,7 +95,7 @@ TEST_F(ScrollTest, TrackbarRangeAndPosition) {
   EXPECT_TRUE(Notes().empty());
 }
 
-TEST_F(ScrollTest, TrackbarMoveSetsThePositionThenSendsTheTbCodes) {
+TEST_F(UserScrollTest, TrackbarMoveSetsThePositionThenSendsTheTbCodes) {
   const HWND dialog = Open({Control(kSlider, "msctls_trackbar32", TBS_HORZ)});
   const HWND slider = GetDlgItem(dialog, kSlider);
   SendMessage(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 8));
@@ -133,7 +133,7 @@ HWND OpenCopies(UserTest& test, DWORD extra_style = 0) {
   return dialog;
 }
 
-TEST_F(ScrollTest, UpDownTakesItsPlaceBesideTheBuddy) {
+TEST_F(UserScrollTest, UpDownTakesItsPlaceBesideTheBuddy) {
   const HWND dialog = OpenCopies(*this);
   RECT edit;
   RECT arrows;
@@ -146,7 +146,7 @@ TEST_F(ScrollTest, UpDownTakesItsPlaceBesideTheBuddy) {
   EXPECT_EQ(static_cast<HWND>(SendDlgItemMessage(dialog, kUpDown, UDM_GETBUDDY, 0, 0)), GetDlgItem(dialog, kBuddy));
 }
 
-TEST_F(ScrollTest, UpDownArrowsReadTheBuddyAndReportWithVScroll) {
+TEST_F(UserScrollTest, UpDownArrowsReadTheBuddyAndReportWithVScroll) {
   struct Case {
     const char* name;
     const char* buddy_text;
@@ -184,7 +184,7 @@ INT_PTR RefusingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   return RecordNotes(dialog, message, wParam, lParam);
 }
 
-TEST_F(ScrollTest, UpDownWithoutBuddyKeepsItsOwnPosition) {
+TEST_F(UserScrollTest, UpDownWithoutBuddyKeepsItsOwnPosition) {
   const HWND dialog = Open({});
   const HWND updown = CreateUpDownControl(WS_CHILD | WS_VISIBLE, 0, 0, 10, 20, dialog, 2120, 0, 0, 2159, 1000, 2100);
   EXPECT_EQ(SendMessage(updown, UDM_GETPOS, 0, 0), MAKELRESULT(2100, 0));
@@ -202,7 +202,7 @@ TEST_F(ScrollTest, UpDownWithoutBuddyKeepsItsOwnPosition) {
   EXPECT_EQ(Notes(), (std::vector<Note>{VScroll(2120, SB_ENDSCROLL, 2159)}));
 }
 
-TEST_F(ScrollTest, UpDownDefaultRangeRunsDownward) {
+TEST_F(UserScrollTest, UpDownDefaultRangeRunsDownward) {
   const HWND dialog = Open({});
   const HWND updown = CreateWindowEx(0, UPDOWN_CLASS, "", WS_CHILD | WS_VISIBLE | UDS_WRAP, 0, 0, 10, 20, dialog,
                                      static_cast<HMENU>(7), 0, nullptr);
@@ -215,7 +215,7 @@ TEST_F(ScrollTest, UpDownDefaultRangeRunsDownward) {
   EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 100) << "UDS_WRAP goes round";
 }
 
-TEST_F(ScrollTest, UpDownFormatsWithThousandsUnlessTold) {
+TEST_F(UserScrollTest, UpDownFormatsWithThousandsUnlessTold) {
   const HWND dialog = OpenCopies(*this);
   const HWND updown = GetDlgItem(dialog, kUpDown);
   SetWindowLong(updown, GWL_STYLE, GetWindowLong(updown, GWL_STYLE) & ~UDS_NOTHOUSANDS);
@@ -231,4 +231,4 @@ TEST_F(ScrollTest, UpDownFormatsWithThousandsUnlessTold) {
 }
 
 }  // namespace
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test

@@ -11,7 +11,7 @@
 
 #include "platform/user/user.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 
 // One message a dialog received, reduced to what the tests compare.
 struct Note {
@@ -122,4 +122,4 @@ class UserTest : public ::testing::Test {
   DialogTemplate template_;
 };
 
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test

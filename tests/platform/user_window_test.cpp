@@ -6,12 +6,12 @@
 #include "platform/gdi/surface.h"
 #include "tests/platform/user_test_support.h"
 
-namespace velko::platform::test {
+namespace velko::platform::user_test {
 namespace {
 
-using WindowTest = UserTest;
+using UserWindowTest = UserTest;
 
-TEST_F(WindowTest, HandlesAreSmallAndStaleOnesAnswerNothing) {
+TEST_F(UserWindowTest, HandlesAreSmallAndStaleOnesAnswerNothing) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   const HWND edit = GetDlgItem(dialog, 100);
   EXPECT_LT(edit, 0x10000u) << "handles must fit the 16-bit side's fields";
@@ -22,7 +22,7 @@ TEST_F(WindowTest, HandlesAreSmallAndStaleOnesAnswerNothing) {
   EXPECT_EQ(GetDlgItem(dialog, 100), 0u);
 }
 
-TEST_F(WindowTest, TreeKeepsCreationOrder) {
+TEST_F(UserWindowTest, TreeKeepsCreationOrder) {
   const HWND dialog = Open({Control(1, "BUTTON", 0), Control(2, "EDIT", 0), Control(3, "STATIC", 0)});
   const HWND first = GetWindow(dialog, GW_CHILD);
   EXPECT_EQ(GetDlgCtrlID(first), 1);
@@ -33,13 +33,13 @@ TEST_F(WindowTest, TreeKeepsCreationOrder) {
   EXPECT_EQ(WindowClassName(first), "BUTTON");
 }
 
-TEST_F(WindowTest, UnknownClassFailsCreation) {
+TEST_F(UserWindowTest, UnknownClassFailsCreation) {
   EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_CHILD, 0, 0, 1, 1, 0, 0, 0, nullptr), 0u);
   // A child needs a live parent.
   EXPECT_EQ(CreateWindowEx(0, "EDIT", "", WS_CHILD, 0, 0, 1, 1, 0x7FFF, 0, 0, nullptr), 0u);
 }
 
-TEST_F(WindowTest, TextReadsNeverSplitADoubleByteCharacter) {
+TEST_F(UserWindowTest, TextReadsNeverSplitADoubleByteCharacter) {
   const HWND dialog = Open({Control(100, "STATIC", 0)});
   SetDlgItemText(dialog, 100, "ab\xC3\xFB\xB3\xC6");  // ab名称
   struct Case {
@@ -63,7 +63,7 @@ TEST_F(WindowTest, TextReadsNeverSplitADoubleByteCharacter) {
   EXPECT_EQ(GetWindowTextLength(GetDlgItem(dialog, 100)), 6);
 }
 
-TEST_F(WindowTest, GetDlgItemIntReadsLeadingDigits) {
+TEST_F(UserWindowTest, GetDlgItemIntReadsLeadingDigits) {
   const HWND dialog = Open({Control(100, "EDIT", 0)});
   struct Case {
     const char* text;
@@ -94,7 +94,7 @@ TEST_F(WindowTest, GetDlgItemIntReadsLeadingDigits) {
   EXPECT_EQ(WindowText(GetDlgItem(dialog, 100)), "-3");
 }
 
-TEST_F(WindowTest, EnableAndShowReportThePreviousState) {
+TEST_F(UserWindowTest, EnableAndShowReportThePreviousState) {
   const HWND dialog = Open({Control(100, "BUTTON", BS_PUSHBUTTON)});
   const HWND button = GetDlgItem(dialog, 100);
   EXPECT_FALSE(EnableWindow(button, FALSE)) << "it was enabled";
@@ -116,7 +116,7 @@ LRESULT FocusLoggingEdit(HWND h, UINT m, WPARAM w, LPARAM l) {
   return CallWindowProc(g_edit_proc, h, m, w, l);
 }
 
-TEST_F(WindowTest, FocusMovesWithKillBeforeSetAndEditsNotify) {
+TEST_F(UserWindowTest, FocusMovesWithKillBeforeSetAndEditsNotify) {
   const HWND dialog = Open({Control(100, "EDIT", WS_TABSTOP), Control(101, "EDIT", WS_TABSTOP)});
   g_focus_log.clear();
   for (int id : {100, 101}) {
@@ -136,13 +136,13 @@ TEST_F(WindowTest, FocusMovesWithKillBeforeSetAndEditsNotify) {
   EXPECT_EQ(Notes(), std::vector<Note>{Command(101, EN_KILLFOCUS)});
 }
 
-TEST_F(WindowTest, InitialFocusGoesToTheFirstTabStop) {
+TEST_F(UserWindowTest, InitialFocusGoesToTheFirstTabStop) {
   const HWND dialog = Open({Control(1, "STATIC", 0), Control(2, "BUTTON", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP),
                             Control(3, "EDIT", WS_TABSTOP)});
   EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 3)) << "statics and disabled controls are skipped";
 }
 
-TEST_F(WindowTest, GeometryMapsBetweenClientAndScreen) {
+TEST_F(UserWindowTest, GeometryMapsBetweenClientAndScreen) {
   ControlTemplate c = Control(100, "STATIC", 0);
   c.x = 8;   // 12 pixels
   c.y = 16;  // 26 pixels
@@ -190,7 +190,7 @@ INT_PTR PaintLogging(HWND dialog, UINT message, WPARAM, LPARAM) {
   return TRUE;
 }
 
-TEST_F(WindowTest, PaintsArriveOnceWhenIdleAndNotForHiddenWindows) {
+TEST_F(UserWindowTest, PaintsArriveOnceWhenIdleAndNotForHiddenWindows) {
   DialogTemplate t = Dialog({});
   t.style |= WS_VISIBLE;
   const HWND dialog = CreateDialogIndirectParam(0, &t, 0, PaintLogging, 0);
@@ -217,7 +217,7 @@ TEST_F(WindowTest, PaintsArriveOnceWhenIdleAndNotForHiddenWindows) {
   EXPECT_EQ(g_painted.size(), 3u);
 }
 
-TEST_F(WindowTest, EraseFillsTheDialogFace) {
+TEST_F(UserWindowTest, EraseFillsTheDialogFace) {
   DialogTemplate t = Dialog({});
   t.style |= WS_VISIBLE;
   const HWND dialog = CreateDialogIndirectParam(0, &t, 0, RecordingProc, 0);
@@ -235,7 +235,7 @@ TEST_F(WindowTest, EraseFillsTheDialogFace) {
   EXPECT_EQ(at(1, 3), 0x123456u);
 }
 
-TEST_F(WindowTest, WindowLongsAndSubclassing) {
+TEST_F(UserWindowTest, WindowLongsAndSubclassing) {
   const HWND dialog = Open({Control(100, "BUTTON", BS_PUSHBUTTON)});
   SetWindowLongPtr(dialog, DWLP_USER, 1234);
   EXPECT_EQ(GetWindowLongPtr(dialog, DWLP_USER), 1234);
@@ -245,4 +245,4 @@ TEST_F(WindowTest, WindowLongsAndSubclassing) {
 }
 
 }  // namespace
-}  // namespace velko::platform::test
+}  // namespace velko::platform::user_test
