@@ -47,6 +47,7 @@ struct Line {
   Kind kind = Kind::Other;
   std::string_view name;       // section or key name, trimmed
   std::size_t value_begin = 0; // offset in `text` where a key's value starts
+  bool has_equals = false;     // a key line without "=" is a key with no value
   std::string_view value;      // trimmed
 };
 
@@ -66,7 +67,8 @@ Line Classify(std::size_t begin, std::string_view text, std::string_view end) {
   line.kind = Line::Kind::Key;
   const std::size_t equals = text.find('=');
   line.name = UpToNul(Trim(text.substr(0, equals)));
-  if (equals != std::string_view::npos) {
+  line.has_equals = equals != std::string_view::npos;
+  if (line.has_equals) {
     const std::string_view rest = text.substr(equals + 1);
     line.value_begin = equals + 1 + std::min(rest.find_first_not_of(kBlanks), rest.size());
     line.value = UpToNul(Trim(rest));
@@ -158,7 +160,9 @@ DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD s
 
 // Replaces the file by `content` through a temporary file in its folder.
 bool ReplaceFile(const std::filesystem::path& file, const std::string& content) {
-  std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string name = ".";
+  name.append(file.filename().string()).append(".XXXXXX");
+  std::string temp = (file.parent_path() / name).string();
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;
   std::size_t written = 0;
@@ -192,6 +196,7 @@ std::string DeleteLines(std::string_view file, const std::vector<Line>& lines, s
 
 std::string ReplaceValue(std::string_view file, const Line& line, std::string_view value) {
   std::string out(file.substr(0, line.begin + line.value_begin));
+  if (!line.has_equals) out.append("=");
   out.append(value);
   out.append(line.end.empty() ? kLineEnd : line.end);
   out.append(file.substr(line.begin + line.text.size() + line.end.size()));

@@ -161,6 +161,7 @@ const WriteCase kWrites[] = {
      "[S]\r\nA=1\r\n\r\n[T]\r\nK=V\r\n"},
     {"replacing a last line without newline", "[S]\r\nK=1", "S", "K", "2", true, "[S]\r\nK=2\r\n"},
     {"empty value", "[S]\r\nK=1\r\n", "S", "K", "", true, "[S]\r\nK=\r\n"},
+    {"a key line without equal sign gets one", "[S]\r\nK\r\n", "S", "K", "V", true, "[S]\r\nK=V\r\n"},
     {"a null value deletes the key", "[S]\r\nA=1\r\nK=2\r\nB=3\r\n", "S", "K", nullptr, true, "[S]\r\nA=1\r\nB=3\r\n"},
     {"deleting a missing key changes nothing", "[S]\r\nA=1", "S", "K", nullptr, true, "[S]\r\nA=1"},
     {"a null key deletes the section", "[S]\r\nA=1\r\n\r\n[T]\r\nB=2\r\n", "s", nullptr, nullptr, true, "[T]\r\nB=2\r\n"},
