@@ -24,7 +24,7 @@ constexpr const char* E = "EDIT";
 constexpr const char* C = "COMBOBOX";
 constexpr const char* TB = "msctls_trackbar32";
 
-class HostTemplates : public ::testing::Test {
+class ResourceHostTemplates : public ::testing::Test {
  protected:
   void SetUp() override {
     const char* src = std::getenv("VELKO_SOURCE_DIR");
@@ -74,7 +74,7 @@ const std::map<int, std::vector<std::pair<int, const char*>>> kRequired = {
     {1004, {{1024, S}, {1086, B}}},
 };
 
-TEST_F(HostTemplates, EveryAddressedControlExistsWithItsClass) {
+TEST_F(ResourceHostTemplates, EveryAddressedControlExistsWithItsClass) {
   for (const auto& [page, controls] : kRequired) {
     const json* d = Dialog(page);
     ASSERT_NE(d, nullptr) << "page template " << page;
@@ -88,7 +88,7 @@ TEST_F(HostTemplates, EveryAddressedControlExistsWithItsClass) {
 
 // The main page creates up-down 1015 itself; a template copy would give the
 // page two windows of one id.
-TEST_F(HostTemplates, MainPageLeavesTheUpDownToThePage) { EXPECT_EQ(Control(*Dialog(1001), 1015), nullptr); }
+TEST_F(ResourceHostTemplates, MainPageLeavesTheUpDownToThePage) { EXPECT_EQ(Control(*Dialog(1001), 1015), nullptr); }
 
 struct KindCase {
   int page, control;
@@ -105,7 +105,7 @@ const KindCase kKinds[] = {
     {1001, 1010, "CBS_DROPDOWNLIST"}, {1002, 1057, "CBS_DROPDOWNLIST"}, {1003, 1077, "CBS_DROPDOWNLIST"},
 };
 
-TEST_F(HostTemplates, ControlKinds) {
+TEST_F(ResourceHostTemplates, ControlKinds) {
   for (const KindCase& k : kKinds) {
     const json* c = Control(*Dialog(k.page), k.control);
     ASSERT_NE(c, nullptr);
@@ -127,7 +127,7 @@ const RadioGroup kGroups[] = {
 
 // A click on an auto radio unchecks the others of its group (from a WS_GROUP
 // control to the next): each group must hold exactly its radios.
-TEST_F(HostTemplates, RadioGroupsHoldExactlyTheirButtons) {
+TEST_F(ResourceHostTemplates, RadioGroupsHoldExactlyTheirButtons) {
   for (const RadioGroup& g : kGroups) {
     const json& controls = (*Dialog(g.page))["controls"];
     std::size_t i = 0;

@@ -55,7 +55,7 @@ const std::vector<SizeCase> kSizes = [] {
   return v;
 }();
 
-TEST(UiImages, EveryImageAtItsSizeAndDepth) {
+TEST(ResourceUiImages, EveryImageAtItsSizeAndDepth) {
   for (const SizeCase& s : kSizes) {
     const ResImage* image = VelkoUiResources().Image(s.kind, s.id);
     ASSERT_NE(image, nullptr) << s.id;
@@ -70,7 +70,7 @@ TEST(UiImages, EveryImageAtItsSizeAndDepth) {
   }
 }
 
-TEST(UiImages, EveryImageIsAWellFormedBmp) {
+TEST(ResourceUiImages, EveryImageIsAWellFormedBmp) {
   for (const ResImage& image : VelkoUiResources().images)
     EXPECT_TRUE(BmpView::Parse(image.bmp)) << image.id;
 }
@@ -78,7 +78,7 @@ TEST(UiImages, EveryImageIsAWellFormedBmp) {
 bool Blue(Rgb p) { return p.b > p.r + 64 && p.b > p.g + 64; }
 bool Gray(Rgb p) { return p.r == p.g && p.g == p.b; }
 
-TEST(UiImages, BannersAreBlueWordMarksOnWhite) {
+TEST(ResourceUiImages, BannersAreBlueWordMarksOnWhite) {
   for (int id : {2163, 2164}) {
     const BmpView v = Bitmap(id);
     int blue = 0;
@@ -93,7 +93,7 @@ TEST(UiImages, BannersAreBlueWordMarksOnWhite) {
   }
 }
 
-TEST(UiImages, GrayBannerIsTheColorBannerInGray) {
+TEST(ResourceUiImages, GrayBannerIsTheColorBannerInGray) {
   const BmpView color = Bitmap(2163), gray = Bitmap(2198);
   for (int y = 0; y < color.height; ++y)
     for (int x = 0; x < color.width; ++x) {
@@ -125,7 +125,7 @@ const RampCase kRamps[] = {
 };
 
 // Both ends exact, gray in the middle; a ramp does not turn back.
-TEST(UiImages, RampsRunThroughTheirColors) {
+TEST(ResourceUiImages, RampsRunThroughTheirColors) {
   for (const RampCase& r : kRamps) {
     const BmpView v = Bitmap(r.id);
     EXPECT_EQ(v.At(0, r.row), r.left) << r.what;
@@ -137,7 +137,7 @@ TEST(UiImages, RampsRunThroughTheirColors) {
   }
 }
 
-TEST(UiImages, BrightnessStripRunsBlackToWhite) {
+TEST(ResourceUiImages, BrightnessStripRunsBlackToWhite) {
   const BmpView v = Bitmap(2178);
   EXPECT_EQ(v.At(0, 0), kBlack);
   EXPECT_EQ(v.At(v.width - 1, v.height - 1), kWhitePixel);
@@ -149,7 +149,7 @@ TEST(UiImages, BrightnessStripRunsBlackToWhite) {
 
 int Saturation(Rgb p) { return std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}); }
 
-TEST(UiImages, SaturationStripRunsPaleToVividInTwoRows) {
+TEST(ResourceUiImages, SaturationStripRunsPaleToVividInTwoRows) {
   const BmpView v = Bitmap(2180);
   const int top = 1, bottom = v.height - 2;
   EXPECT_NE(v.At(v.width - 1, top), v.At(v.width - 1, bottom)) << "two different rows";
@@ -159,7 +159,7 @@ TEST(UiImages, SaturationStripRunsPaleToVividInTwoRows) {
   }
 }
 
-TEST(UiImages, ContrastStripPairsGrowInContrast) {
+TEST(ResourceUiImages, ContrastStripPairsGrowInContrast) {
   const BmpView v = Bitmap(2067);
   // Walk the middle row; record each patch's gray level.
   std::vector<int> patches{v.At(0, 7).r};
@@ -188,7 +188,7 @@ const DensityCase kDensity[] = {
 
 // Bars of the ink that grow wider from left to right, on white that reaches
 // the top-left pixel (the page flood-fills the white surround from there).
-TEST(UiImages, DensityBarsGrowWiderInTheirInk) {
+TEST(ResourceUiImages, DensityBarsGrowWiderInTheirInk) {
   for (const DensityCase& d : kDensity) {
     const BmpView v = Bitmap(d.id);
     EXPECT_EQ(v.At(0, 0), kWhitePixel) << d.id;
@@ -244,7 +244,7 @@ bool SamePixels(const BmpView& a, const BmpView& b) {
   return true;
 }
 
-TEST(UiImages, WatermarkPreviewsDarkOnWhiteLargeTwiceSmallOutlineApart) {
+TEST(ResourceUiImages, WatermarkPreviewsDarkOnWhiteLargeTwiceSmallOutlineApart) {
   for (const WatermarkCase& w : kWatermarks) {
     const BmpView small = Bitmap(w.small), small_outline = Bitmap(w.small_outline);
     const BmpView large = Bitmap(w.large), large_outline = Bitmap(w.large_outline);
@@ -262,7 +262,7 @@ TEST(UiImages, WatermarkPreviewsDarkOnWhiteLargeTwiceSmallOutlineApart) {
 
 // Texts of one length give pictures of one width, a longer text a wider one:
 // catches a preview drawn from the wrong text.
-TEST(UiImages, WatermarkPreviewWidthFollowsItsText) {
+TEST(ResourceUiImages, WatermarkPreviewWidthFollowsItsText) {
   EXPECT_EQ(Bitmap(2203).width, Bitmap(2160).width);  // DRAFT, PROOF
   EXPECT_EQ(Bitmap(2160).width, Bitmap(2171).width);  // PROOF, FINAL
   EXPECT_GT(Bitmap(2146).width, Bitmap(2152).width);  // CONFIDENTIAL, DO NOT COPY
@@ -302,7 +302,7 @@ const SheetCase kSheets[] = {
     {2219, true},  {2220, false},
 };
 
-TEST(UiImages, SheetIconsShowTheSheetInItsOrientation) {
+TEST(ResourceUiImages, SheetIconsShowTheSheetInItsOrientation) {
   for (const SheetCase& s : kSheets) {
     const Box b = SheetBox(Icon(s.id));
     EXPECT_EQ(b.h > b.w, s.portrait_sheet) << s.id << ": " << b.w << " x " << b.h;
@@ -310,7 +310,7 @@ TEST(UiImages, SheetIconsShowTheSheetInItsOrientation) {
   }
 }
 
-TEST(UiImages, ArrangementIconsAreAllDifferent) {
+TEST(ResourceUiImages, ArrangementIconsAreAllDifferent) {
   const std::vector<int> ids = {2001, 2238, 2239, 2240, 2224, 2221, 2237, 2243, 2244, 2257, 2245, 2246, 2247};
   for (std::size_t i = 0; i < ids.size(); ++i)
     for (std::size_t j = i + 1; j < ids.size(); ++j)
@@ -329,7 +329,7 @@ const OrderCase kOrders[] = {
 bool InFrame(int x, int y) { return x < 2 || y < 2 || x >= 30 || y >= 30; }
 
 // The selected icon is the normal one with a red frame round it.
-TEST(UiImages, SelectedOrderIconsAddARedFrame) {
+TEST(ResourceUiImages, SelectedOrderIconsAddARedFrame) {
   for (const OrderCase& o : kOrders) {
     const BmpView normal = Icon(o.normal), selected = Icon(o.selected);
     for (int y = 0; y < 32; ++y)
@@ -349,7 +349,7 @@ TEST(UiImages, SelectedOrderIconsAddARedFrame) {
   EXPECT_FALSE(SamePixels(Icon(2241), Icon(2242)));
 }
 
-TEST(UiImages, ModeIconsAreFiveDifferentPictures) {
+TEST(ResourceUiImages, ModeIconsAreFiveDifferentPictures) {
   const int ids[] = {2231, 2232, 2233, 2234, 2235};
   for (int i = 0; i < 5; ++i)
     for (int j = i + 1; j < 5; ++j) EXPECT_FALSE(SamePixels(Icon(ids[i]), Icon(ids[j]))) << ids[i] << ids[j];
@@ -362,7 +362,7 @@ TEST(UiImages, ModeIconsAreFiveDifferentPictures) {
       }
 }
 
-TEST(UiImages, MissingIdIsNotFound) {
+TEST(ResourceUiImages, MissingIdIsNotFound) {
   EXPECT_EQ(VelkoUiResources().Bitmap(2999), nullptr);
   EXPECT_EQ(VelkoUiResources().Bitmap(2001), nullptr) << "2001 is an icon, not a bitmap";
   EXPECT_NE(VelkoUiResources().Icon(2001), nullptr);

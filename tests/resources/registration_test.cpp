@@ -16,7 +16,7 @@
 namespace velko::res {
 namespace {
 
-class Registered : public ::testing::Test {
+class ResourceRegistration : public ::testing::Test {
  protected:
   void SetUp() override { RegisterVelkoUiResources(module_.handle()); }
   void TearDown() override { platform::UnregisterResources(module_.handle()); }
@@ -28,7 +28,7 @@ class Registered : public ::testing::Test {
 
 INT_PTR QuietProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-TEST_F(Registered, EveryTemplateCreatesItsDialogWithAllControls) {
+TEST_F(ResourceRegistration, EveryTemplateCreatesItsDialogWithAllControls) {
   // Property pages (WS_CHILD templates) live inside a window of their sheet.
   const HWND owner = CreateDialogParam(Module(), MAKEINTRESOURCE(2409), 0, QuietProcedure, 0);
   ASSERT_NE(owner, 0u);
@@ -48,7 +48,7 @@ TEST_F(Registered, EveryTemplateCreatesItsDialogWithAllControls) {
   DestroyWindow(owner);
 }
 
-TEST_F(Registered, TextsReachTheControlsAsGb2312) {
+TEST_F(ResourceRegistration, TextsReachTheControlsAsGb2312) {
   const HWND dialog = CreateDialogParam(Module(), MAKEINTRESOURCE(2409), 0, QuietProcedure, 0);
   ASSERT_NE(dialog, 0u);
   char text[32] = {};
@@ -57,14 +57,14 @@ TEST_F(Registered, TextsReachTheControlsAsGb2312) {
   DestroyWindow(dialog);
 }
 
-TEST_F(Registered, StringsLoadById) {
+TEST_F(ResourceRegistration, StringsLoadById) {
   char text[64] = {};
   EXPECT_GT(LoadString(Module(), 5208, text, sizeof text), 0);
   EXPECT_EQ(std::string(text), "\xC3\xFB\xB3\xC6\xD2\xD1\xBE\xAD\xB4\xE6\xD4\xDA");  // 名称已经存在
   EXPECT_EQ(LoadString(Module(), 5999, text, sizeof text), 0);
 }
 
-TEST_F(Registered, BitmapsAndIconsLoadById) {
+TEST_F(ResourceRegistration, BitmapsAndIconsLoadById) {
   for (const ResImage& i : VelkoUiResources().images) {
     if (i.kind == ResImageKind::Bitmap) {
       const HBITMAP bitmap = LoadBitmap(Module(), MAKEINTRESOURCE(static_cast<WORD>(i.id)));
@@ -85,7 +85,7 @@ TEST_F(Registered, BitmapsAndIconsLoadById) {
 // (strip: width x 10 / 12 + 1 by height + 2; density picture: width x 7 / 8
 // by height + 2); at the template font these come out at the bitmaps' own
 // sizes, so the pictures are shown unstretched.
-TEST(Layout, StripsAndDensityPicturesComeOutAtTheirBitmapsSize) {
+TEST(ResourceLayout, StripsAndDensityPicturesComeOutAtTheirBitmapsSize) {
   const auto pixels = [](int dialog, int control) {
     const ResDialog* d = VelkoUiResources().Dialog(dialog);
     const ResControl* c = d->Control(control);
@@ -103,7 +103,7 @@ TEST(Layout, StripsAndDensityPicturesComeOutAtTheirBitmapsSize) {
 
 // The resource compiler spells styles by name; its values must be the
 // platform's, or a template would ask for other controls than it says.
-TEST(StyleNames, MatchThePlatformsValues) {
+TEST(ResourceStyleNames, MatchThePlatformsValues) {
   const std::array<std::pair<std::string_view, DWORD>, 52> platform_values = {{
       {"WS_POPUP", WS_POPUP}, {"WS_CHILD", WS_CHILD}, {"WS_VISIBLE", WS_VISIBLE}, {"WS_DISABLED", WS_DISABLED},
       {"WS_CAPTION", WS_CAPTION}, {"WS_BORDER", WS_BORDER}, {"WS_VSCROLL", WS_VSCROLL}, {"WS_HSCROLL", WS_HSCROLL},

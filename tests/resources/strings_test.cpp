@@ -26,7 +26,7 @@ const StringCase kStrings[] = {
     {5210, nullptr},         // only .bmp and .rle files
 };
 
-TEST(UiStrings, EveryStringTheDialogsLoad) {
+TEST(ResourceUiStrings, EveryStringTheDialogsLoad) {
   for (const StringCase& s : kStrings) {
     const ResString* r = VelkoUiResources().String(s.id);
     ASSERT_NE(r, nullptr) << s.id;
@@ -38,14 +38,14 @@ TEST(UiStrings, EveryStringTheDialogsLoad) {
   EXPECT_EQ(std::string(VelkoUiResources().String(5208)->text), "\xC3\xFB\xB3\xC6\xD2\xD1\xBE\xAD\xB4\xE6\xD4\xDA");
 }
 
-TEST(UiStrings, ExtensionWarningNamesBothExtensions) {
+TEST(ResourceUiStrings, ExtensionWarningNamesBothExtensions) {
   const std::string text = VelkoUiResources().String(5210)->text;
   EXPECT_NE(text.find(".bmp"), std::string::npos);
   EXPECT_NE(text.find(".rle"), std::string::npos);
   EXPECT_NE(std::string(VelkoUiResources().String(5207)->text).find("64"), std::string::npos);
 }
 
-TEST(UiStrings, MissingIdIsNotFound) { EXPECT_EQ(VelkoUiResources().String(5999), nullptr); }
+TEST(ResourceUiStrings, MissingIdIsNotFound) { EXPECT_EQ(VelkoUiResources().String(5999), nullptr); }
 
 }  // namespace
 }  // namespace velko::res

@@ -69,7 +69,7 @@ const std::vector<Required> kRequired = {
     {2409, {{2005, B}, {1042, B}, {2006, B}, {1, B}, {2, B}}},
 };
 
-TEST(UiTemplates, EveryAddressedControlExistsWithItsClass) {
+TEST(ResourceUiTemplates, EveryAddressedControlExistsWithItsClass) {
   for (const Required& r : kRequired) {
     const ResDialog* d = Ui().Dialog(r.dialog);
     ASSERT_NE(d, nullptr) << "template " << r.dialog;
@@ -101,7 +101,7 @@ const DialogCase kDialogs[] = {
     {2409, "打印模式", "宋体", 8, 200, 90},
 };
 
-TEST(UiTemplates, CaptionFontAndSize) {
+TEST(ResourceUiTemplates, CaptionFontAndSize) {
   for (const DialogCase& k : kDialogs) {
     const ResDialog* d = Ui().Dialog(k.id);
     ASSERT_NE(d, nullptr) << k.id;
@@ -117,7 +117,7 @@ TEST(UiTemplates, CaptionFontAndSize) {
 
 // The color adjustment and density pages share one sheet, which sizes itself
 // to its largest page: equal sizes keep both pages' layouts where they were drawn.
-TEST(UiTemplates, SheetPagesHaveOneSize) {
+TEST(ResourceUiTemplates, SheetPagesHaveOneSize) {
   EXPECT_EQ(Ui().Dialog(2405)->cx, Ui().Dialog(2406)->cx);
   EXPECT_EQ(Ui().Dialog(2405)->cy, Ui().Dialog(2406)->cy);
 }
@@ -155,7 +155,7 @@ const TextCase kTexts[] = {
     {2409, 2005, "快速"}, {2409, 1042, "普通"}, {2409, 2006, "精确"}, {2409, 1, "确定"}, {2409, 2, "取消"},
 };
 
-TEST(UiTemplates, TextsAreTheSystemsOwnInGb2312) {
+TEST(ResourceUiTemplates, TextsAreTheSystemsOwnInGb2312) {
   for (const TextCase& t : kTexts) {
     const ResControl* c = Ui().Dialog(t.dialog)->Control(t.control);
     ASSERT_NE(c, nullptr) << t.dialog << "/" << t.control;
@@ -165,7 +165,7 @@ TEST(UiTemplates, TextsAreTheSystemsOwnInGb2312) {
 
 // Known byte sequences, independent of any converter: catches UTF-8 left in
 // the data or a wrong code page.
-TEST(UiTemplates, TextsAreGb2312Bytes) {
+TEST(ResourceUiTemplates, TextsAreGb2312Bytes) {
   EXPECT_EQ(std::string(Ui().Dialog(2409)->Control(1042)->text), "\xC6\xD5\xCD\xA8");  // 普通
   EXPECT_EQ(std::string(Ui().Dialog(2407)->Control(1)->text), "\xC8\xB7\xB6\xA8");     // 确定
   EXPECT_EQ(std::string(Ui().Dialog(2407)->Control(2)->text), "\xC8\xA1\xCF\xFB");     // 取消
@@ -212,7 +212,7 @@ const StyleCase kStyles[] = {
     {2408, 2022, 0x3, kCbsDropDownList, "drop-down list"},
 };
 
-TEST(UiTemplates, ControlKinds) {
+TEST(ResourceUiTemplates, ControlKinds) {
   for (const StyleCase& s : kStyles) {
     const ResControl* c = Ui().Dialog(s.dialog)->Control(s.control);
     ASSERT_NE(c, nullptr) << s.dialog << "/" << s.control;
@@ -220,12 +220,12 @@ TEST(UiTemplates, ControlKinds) {
   }
 }
 
-TEST(UiTemplates, FeedIconsShowTheirPictures) {
+TEST(ResourceUiTemplates, FeedIconsShowTheirPictures) {
   EXPECT_EQ(Ui().Dialog(2407)->Control(2126)->image, 2219);
   EXPECT_EQ(Ui().Dialog(2407)->Control(2128)->image, 2220);
 }
 
-TEST(UiTemplates, WatermarkPreviewFrameWhereTheDialogMeasuresIt) {
+TEST(ResourceUiTemplates, WatermarkPreviewFrameWhereTheDialogMeasuresIt) {
   const ResControl* f = Ui().Dialog(2403)->Control(2029);
   EXPECT_EQ(f->x, 16);
   EXPECT_EQ(f->y, 26);
@@ -246,7 +246,7 @@ const RadioGroup kRadioGroups[] = {
     {2409, {2005, 1042, 2006}},
 };
 
-TEST(UiTemplates, RadioGroupsHoldExactlyTheirButtons) {
+TEST(ResourceUiTemplates, RadioGroupsHoldExactlyTheirButtons) {
   for (const RadioGroup& g : kRadioGroups) {
     const auto controls = Ui().Dialog(g.dialog)->controls;
     auto it = std::find_if(controls.begin(), controls.end(), [&](const ResControl& c) { return c.id == g.members[0]; });
@@ -276,7 +276,7 @@ bool Overlap(const ResControl& a, const ResControl& b) {
 
 // Controls the user works with must not lie on top of each other, and
 // nothing may reach past the dialog's edge.
-TEST(UiTemplates, ControlsInsideTheDialogAndNotOnTopOfEachOther) {
+TEST(ResourceUiTemplates, ControlsInsideTheDialogAndNotOnTopOfEachOther) {
   for (const ResDialog& d : Ui().dialogs) {
     for (std::size_t i = 0; i < d.controls.size(); ++i) {
       const ResControl& a = d.controls[i];
@@ -297,7 +297,7 @@ TEST(UiTemplates, ControlsInsideTheDialogAndNotOnTopOfEachOther) {
 // The page centres a 66-pixel swatch frame between the bottom of strip 2093
 // and the bottom of group box 2159: at least 48 units (66 pixels at the
 // 11-pixel line of 宋体 8, 1.375 pixels per vertical unit) must separate them.
-TEST(UiTemplates, ColorBalanceGroupLeavesRoomForTheSwatch) {
+TEST(ResourceUiTemplates, ColorBalanceGroupLeavesRoomForTheSwatch) {
   const ResDialog* d = Ui().Dialog(2405);
   const ResControl* strip = d->Control(2093);
   const ResControl* group = d->Control(2159);
