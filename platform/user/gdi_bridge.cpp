@@ -44,6 +44,10 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
 }
 
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
+  namespace wm = velko::platform::wm;
+  // An erase outside a paint covers the whole client area, as a window
+  // device context's does.
+  if (wm::Window* w = wm::Lookup(window)) w->painting = RECT{0, 0, wm::ClientWidth(*w), wm::ClientHeight(*w)};
   if (paint == nullptr || paint->hdc == 0) return TRUE;
   ReleaseDC(window, paint->hdc);
   return TRUE;

@@ -75,7 +75,8 @@ void ForgetPaint(Window& w) { MarkValid(w); }
 void EraseDialogBackground(Window& w) {
   const std::shared_ptr<Surface> surface = WindowSurface(w.handle);
   if (!surface) return;
-  const RECT area = Intersection(w.painting, RECT{0, 0, surface->width, surface->height});
+  const RECT client{0, 0, surface->width, surface->height};
+  const RECT area = Intersection(Empty(w.painting) ? client : w.painting, client);
   for (LONG y = area.top; y < area.bottom; ++y) {
     auto row = surface->pixels.begin() + static_cast<std::ptrdiff_t>(y) * surface->width;
     std::fill(row + area.left, row + area.right, kDialogFaceColor);
