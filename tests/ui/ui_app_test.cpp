@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/afx/app.h"
+#include "platform/res/resources.h"
 #include "ui/core/ui_app.h"
 
 namespace {
@@ -19,6 +20,13 @@ TEST(UiAppTest, LoadingTheLibraryFillsTheIniPathAndInstanceHandle) {
   EXPECT_EQ(velko::ui::ModuleInstance, module);
   EXPECT_NE(dynamic_cast<velko::ui::CUiApp*>(AfxGetApp()), nullptr);
   EXPECT_EQ(AfxGetApp()->m_hInstance, module);
+  // The banners of the pages load through the kept handle.
+  for (const WORD banner : {2163, 2164}) {
+    EXPECT_FALSE(velko::platform::FindResourceBytes(velko::ui::ModuleInstance,
+                                                    velko::platform::kResourceBitmap, banner)
+                     .empty())
+        << banner;
+  }
 }
 
 // What the fake system directory query reports, and how.

@@ -1,8 +1,12 @@
 // CUiApp, its one static instance, and VelkoUI's load and unload: the module
-// registers under its Windows name, then its application starts.
+// registers under its Windows name with its resources, then its application
+// starts.
 #include "ui/core/ui_app.h"
 
 #include <cstring>
+
+#include "platform/res/resources.h"
+#include "ui/resources/register_ui_resources.h"
 
 namespace velko::ui {
 
@@ -40,8 +44,14 @@ CUiApp theApp;
 // and stops it before the object goes.
 class LibraryLoad {
  public:
-  LibraryLoad() { AfxDllProcessAttach(theApp, module_.handle()); }
-  ~LibraryLoad() { AfxDllProcessDetach(theApp); }
+  LibraryLoad() {
+    res::RegisterVelkoUiResources(module_.handle());
+    AfxDllProcessAttach(theApp, module_.handle());
+  }
+  ~LibraryLoad() {
+    AfxDllProcessDetach(theApp);
+    platform::UnregisterResources(module_.handle());
+  }
 
  private:
   platform::ModuleRegistration module_{"VelkoUI.dll"};
