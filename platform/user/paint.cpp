@@ -143,15 +143,13 @@ void DispatchPendingPaints() {
   // controls); a few rounds settle that, and a window that keeps
   // invalidating itself cannot hold the loop.
   constexpr int kMaxRounds = 4;
-  static std::vector<HWND> pending;
   for (int round = 0; round < kMaxRounds && wm::InvalidCount() > 0; ++round) {
-    pending.clear();
-    for (HWND top : TopLevelWindows()) {
-      if (const wm::Window* w = wm::Lookup(top)) wm::CollectInvalid(*w, pending);
-    }
+    // A paint may open a modal dialog, which paints in turn: each pass
+    // keeps its own list.
+    std::vector<HWND> pending;
+    for (const wm::Window* top : wm::TopLevels()) wm::CollectInvalid(*top, pending);
     if (pending.empty()) return;
-    const std::vector<HWND> batch = pending;
-    for (HWND h : batch) {
+    for (HWND h : pending) {
       const wm::Window* w = wm::Lookup(h);
       if (w != nullptr && w->invalid && IsWindowVisible(h)) wm::Paint(h);
     }

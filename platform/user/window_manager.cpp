@@ -78,6 +78,8 @@ LRESULT CopyText(const std::string& text, LPSTR buffer, int size) {
 
 }  // namespace
 
+const std::vector<Window*>& TopLevels() { return TheTree().top_levels; }
+
 std::vector<Window*>& SiblingsOf(Window& w) { return w.parent ? w.parent->children : TheTree().top_levels; }
 
 Window* Lookup(HWND window) {

@@ -143,6 +143,9 @@ struct Window {
 // top-level windows.
 std::vector<Window*>& SiblingsOf(Window& w);
 
+// The top-level windows in creation order.
+const std::vector<Window*>& TopLevels();
+
 // The live window behind a handle, or nullptr.
 Window* Lookup(HWND window);
 template <class T>

@@ -235,6 +235,48 @@ TEST_F(UserWindowTest, EraseFillsTheDialogFace) {
   EXPECT_EQ(at(1, 3), 0x123456u);
 }
 
+// Records the WM_DRAWITEM an owner-drawn control asks its parent for.
+std::vector<DRAWITEMSTRUCT> g_draw_items;
+INT_PTR DrawItemLogging(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    g_draw_items.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
+  }
+  return RecordNotes(dialog, message, wParam, lParam);
+}
+
+TEST_F(UserWindowTest, OwnerDrawnControlsAskTheirParentToDraw) {
+  const std::vector<ControlTemplate> controls{Control(1024, "STATIC", SS_OWNERDRAW), Control(1025, "STATIC", 0)};
+  DialogTemplate t = Dialog(controls);
+  t.style |= WS_VISIBLE;
+  const HWND dialog = CreateDialogIndirectParam(0, &t, 0, DrawItemLogging, 0);
+  g_draw_items.clear();
+  DispatchPendingPaints();
+  ASSERT_EQ(g_draw_items.size(), 1u) << "only the owner-drawn static";
+  EXPECT_EQ(g_draw_items[0].CtlType, ODT_STATIC);
+  EXPECT_EQ(g_draw_items[0].CtlID, 1024u);
+  EXPECT_EQ(g_draw_items[0].hwndItem, GetDlgItem(dialog, 1024));
+  EXPECT_NE(g_draw_items[0].hDC, 0u) << "a device context of the control";
+  EXPECT_EQ(g_draw_items[0].rcItem.right, 60);
+}
+
+// The order of the first messages a dialog procedure sees.
+std::vector<UINT> g_first_messages;
+LPARAM g_create_param = 0;
+INT_PTR CreationLogging(HWND, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_CREATE) g_create_param = reinterpret_cast<LPARAM>(reinterpret_cast<const CREATESTRUCT*>(lParam)->lpCreateParams);
+  if (message == WM_CREATE || message == WM_INITDIALOG) g_first_messages.push_back(message);
+  return message == WM_INITDIALOG;
+}
+
+TEST_F(UserWindowTest, DialogProcedureSeesCreateBeforeInitDialog) {
+  DialogTemplate t = Dialog({});
+  g_first_messages.clear();
+  CreateDialogIndirectParam(0, &t, 0, CreationLogging, 1234);
+  EXPECT_EQ(g_first_messages, (std::vector<UINT>{WM_CREATE, WM_INITDIALOG}));
+  EXPECT_EQ(g_create_param, 1234) << "the class library finds its object in WM_CREATE";
+}
+
 TEST_F(UserWindowTest, WindowLongsAndSubclassing) {
   const HWND dialog = Open({Control(100, "BUTTON", BS_PUSHBUTTON)});
   SetWindowLongPtr(dialog, DWLP_USER, 1234);
