@@ -21,7 +21,8 @@ function(velko_hide_internals target)
 endfunction()
 
 # velko_gtest(NAME DIR LIBS...): one GoogleTest program from the sources of a
-# tests/ folder, its cases registered with CTest one by one.
+# tests/ folder, its cases registered with CTest one by one. Drive C: of the
+# tests is a folder of the build, so no test touches the user's own files.
 function(velko_gtest name dir)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT files)
@@ -31,5 +32,5 @@ function(velko_gtest name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "VELKO_SOURCE_DIR=${CMAKE_SOURCE_DIR};VELKO_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    PROPERTIES ENVIRONMENT "VELKO_SOURCE_DIR=${CMAKE_SOURCE_DIR}\\;VELKO_DRIVE_C=${CMAKE_BINARY_DIR}/test_drive_c/${name}")
 endfunction()
