@@ -107,8 +107,8 @@ HGDIOBJ CDC::SelectObject(CGdiObject* object) {
   if (object == nullptr) return 0;
   const int slot = SlotOf(object->m_hObject);
   if (slot < 0) return 0;
-  if (slot == kPaletteSlot) return SelectPalette(static_cast<HPALETTE>(object->m_hObject), FALSE);
-  const HGDIOBJ previous = ::SelectObject(m_hDC, object->m_hObject);
+  const HGDIOBJ previous = slot == kPaletteSlot ? ::SelectPalette(m_hDC, object->m_hObject, FALSE)
+                                                : ::SelectObject(m_hDC, object->m_hObject);
   if (previous != 0) Track(slot, previous, object);
   return previous;
 }

@@ -37,9 +37,12 @@ TEST(AfxGdi, HandlesAreReleasedWhateverOrderObjectsGoIn) {
          CBrush brush(kRed);
          CPalette palette;
          ASSERT_TRUE(palette.CreateHalftonePalette(&dc));
+         CPalette second;
+         ASSERT_TRUE(second.CreateHalftonePalette(&dc));
          EXPECT_NE(dc.SelectObject(&bitmap), 0u);
          EXPECT_NE(dc.SelectObject(&brush), 0u);
          EXPECT_NE(dc.SelectPalette(&palette, FALSE), 0u);
+         EXPECT_EQ(dc.SelectObject(second), palette.m_hObject) << "a palette selected as an object";
        }},
       // The DC goes first and lets its objects go.
       {"DC goes first",
