@@ -97,6 +97,7 @@ void DDX_LBString(CDataExchange* dx, int id, CString& value) {
     }
     return;
   }
+  if (value.IsEmpty()) return;  // every item begins with "": there is nothing to restore
   const int index = list.FindString(-1, value);
   if (index >= 0) list.SetCurSel(index);
 }

@@ -51,7 +51,7 @@ void DDX_Text(CDataExchange* dx, int id, int& value);
 // A list box's selected item: saving gives its text (empty without a
 // selection); loading selects the first item that begins with the value,
 // without regard to case (LB_SELECTSTRING), and leaves the selection alone
-// when none does.
+// when none does or the value is empty.
 void DDX_LBString(CDataExchange* dx, int id, CString& value);
 // The same by index (-1: no selection).
 void DDX_LBIndex(CDataExchange* dx, int id, int& index);

@@ -120,6 +120,15 @@ TEST_F(AfxTest, ModalRunEndsAsTheUserEndsIt) {
   }
 }
 
+TEST_F(AfxTest, AnEmptyListStringSelectsNothing) {
+  QueuedInput input({vp_action::Ok()});
+  ScopedInputSource use(input);
+  NameDlg dialog;
+  dialog.m_pick.Empty();
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_pick, "") << "loading picked the first item for an empty text";
+}
+
 TEST_F(AfxTest, TheSameObjectRunsAgain) {
   NameDlg dialog;
   for (const char* typed : {"one", "two"}) {
