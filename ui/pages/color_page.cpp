@@ -3,6 +3,7 @@
 // contract; its controls and handlers arrive with the page.
 #include <array>
 
+#include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
 #include "ui/pages/page_procedures.h"
 
@@ -14,9 +15,20 @@ namespace {
 // succeeds.
 int32_t InitColorPage() { return 1; }
 
-// Draws banner bitmap chosen by the color mode into control 1024. Drawing waits for the shared
-// bitmap helpers; until they exist painting leaves the page as it is.
-void PaintColorPageBanner() {}
+// The page logo for a color mode: the word mark in gray while the mode is
+// monochrome (3), in color for every other mode.
+constexpr UINT LogoForColorMode(int32_t colorMode) {
+  constexpr int32_t kMonochrome = 3;
+  return colorMode == kMonochrome ? kGrayBannerBitmap : kBannerBitmap;
+}
+static_assert(LogoForColorMode(0) == 2163 && LogoForColorMode(3) == 2198 && LogoForColorMode(6) == 2163);
+
+// Draws the logo of the current color mode into control 1024. The logo
+// follows `ColorMode` itself, so every change of mode shows at the next paint.
+void PaintColorPageBanner() {
+  if (CurrentSettings == nullptr) return;
+  PaintPageBanner(ColorPageWindow, LogoForColorMode(CurrentSettings->ColorMode));
+}
 
 // (control id, notification code) -> handler; the page's controls bring
 // their entries.

@@ -3,6 +3,7 @@
 // the common page contract; its controls and handlers arrive with the page.
 #include <array>
 
+#include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
 #include "ui/pages/page_procedures.h"
 
@@ -14,9 +15,8 @@ namespace {
 // succeeds.
 int32_t InitMainPage() { return 1; }
 
-// Draws banner bitmap 2163 into control 1024. Drawing waits for the shared
-// bitmap helpers; until they exist painting leaves the page as it is.
-void PaintMainPageBanner() {}
+// Draws banner bitmap 2163 into control 1024.
+void PaintMainPageBanner() { PaintPageBanner(MainPageWindow, kBannerBitmap); }
 
 // (control id, notification code) -> handler; the page's controls bring
 // their entries.

@@ -3,6 +3,7 @@
 // handler arrives with the page.
 #include <array>
 
+#include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
 #include "ui/pages/page_procedures.h"
 
@@ -13,9 +14,8 @@ namespace {
 // nothing to fill.
 int32_t InitVersionPage() { return 1; }
 
-// Draws banner bitmap 2164 into control 1024. Drawing waits for the shared
-// bitmap helpers; until they exist painting leaves the page as it is.
-void PaintVersionPageBanner() {}
+// Draws banner bitmap 2164 into control 1024.
+void PaintVersionPageBanner() { PaintPageBanner(VersionPageWindow, kVersionBannerBitmap); }
 
 // (control id, notification code) -> handler; the page's controls bring
 // their entries.
