@@ -69,5 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view lost = std::string_view(content).substr(same, tail - kept_tail);
   if (lost.find_first_of("\r\n") != std::string_view::npos) std::abort();
   if (data[1] & 0x80) profile::WriteString(File(), section, (data[1] & 0x40) ? nullptr : key, nullptr);
+  std::filesystem::remove(File());  // nothing is left behind in the temporary folder
   return 0;
 }

@@ -81,6 +81,8 @@ class ColorMapper {
   COLORREF operator()(COLORREF color);
   // Only the palette display's mapping, for colors already resolved.
   COLORREF Snap(COLORREF color);
+  // Whether Snap changes anything (a palette display's window or bitmap).
+  bool Snaps() const { return snap_palette_ != nullptr; }
 
  private:
   const DeviceContext& dc_;

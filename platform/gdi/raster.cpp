@@ -1,6 +1,7 @@
 // Raster operations: BitBlt, StretchBlt and PatBlt over any pair of targets,
 // with the monochrome conversions through the DCs' background and text
 // colors and the four stretch modes.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -69,28 +70,76 @@ Span SpanFor(int mode, int d, int dest_size, int source_size) {
   }
 }
 
-COLORREF Resample(int mode, const std::vector<COLORREF>& source, int stride, Span sx, Span sy) {
-  if (mode == HALFTONE) {
-    uint32_t r = 0, g = 0, b = 0;
-    for (int y = 0; y < sy.count; ++y) {
-      const COLORREF* row = source.data() + static_cast<std::size_t>(sy.first + y) * stride + sx.first;
-      for (int x = 0; x < sx.count; ++x) {
-        r += GetRValue(row[x]);
-        g += GetGValue(row[x]);
-        b += GetBValue(row[x]);
+// One destination row of a stretch from the converted source pixels.
+class RowResampler {
+ public:
+  RowResampler(int mode, const std::vector<COLORREF>& source, int source_width, std::vector<Span> columns)
+      : mode_(mode), source_(source), width_(source_width), columns_(std::move(columns)),
+        sums_(mode == HALFTONE ? 3 * static_cast<std::size_t>(source_width) : 0),
+        folded_(mode == HALFTONE ? 0 : static_cast<std::size_t>(source_width)) {}
+
+  void Produce(Span rows, COLORREF* out) {
+    if (mode_ == HALFTONE) {
+      Average(rows, out);
+    } else if (rows.count == 1) {
+      Pick(Row(rows.first), out);
+    } else {
+      // Fold the eliminated rows first (AND or OR), then pick or fold columns.
+      const bool keep_white = mode_ == WHITEONBLACK;
+      std::copy(Row(rows.first), Row(rows.first) + width_, folded_.begin());
+      for (int y = 1; y < rows.count; ++y) {
+        const COLORREF* row = Row(rows.first + y);
+        for (int x = 0; x < width_; ++x) folded_[x] = keep_white ? (folded_[x] | row[x]) : (folded_[x] & row[x]);
+      }
+      Pick(folded_.data(), out);
+    }
+  }
+
+ private:
+  const COLORREF* Row(int y) const { return source_.data() + static_cast<std::size_t>(y) * width_; }
+
+  void Pick(const COLORREF* row, COLORREF* out) const {
+    for (std::size_t x = 0; x < columns_.size(); ++x) {
+      const Span c = columns_[x];
+      COLORREF v = row[c.first];
+      for (int i = 1; i < c.count; ++i) v = mode_ == WHITEONBLACK ? (v | row[c.first + i]) : (v & row[c.first + i]);
+      out[x] = v;
+    }
+  }
+
+  // Sums the covered rows per column, then the covered columns per
+  // destination pixel, and rounds the mean.
+  void Average(Span rows, COLORREF* out) {
+    std::fill(sums_.begin(), sums_.end(), 0);
+    for (int y = 0; y < rows.count; ++y) {
+      const COLORREF* row = Row(rows.first + y);
+      for (int x = 0; x < width_; ++x) {
+        sums_[3 * x] += GetRValue(row[x]);
+        sums_[3 * x + 1] += GetGValue(row[x]);
+        sums_[3 * x + 2] += GetBValue(row[x]);
       }
     }
-    const uint32_t n = static_cast<uint32_t>(sx.count) * sy.count;
-    return RGB(static_cast<BYTE>((r + n / 2) / n), static_cast<BYTE>((g + n / 2) / n),
-               static_cast<BYTE>((b + n / 2) / n));
+    for (std::size_t x = 0; x < columns_.size(); ++x) {
+      const Span c = columns_[x];
+      uint32_t r = 0, g = 0, b = 0;
+      for (int i = 0; i < c.count; ++i) {
+        r += sums_[3 * (c.first + i)];
+        g += sums_[3 * (c.first + i) + 1];
+        b += sums_[3 * (c.first + i) + 2];
+      }
+      const uint32_t n = static_cast<uint32_t>(c.count) * rows.count;
+      out[x] = RGB(static_cast<BYTE>((r + n / 2) / n), static_cast<BYTE>((g + n / 2) / n),
+                   static_cast<BYTE>((b + n / 2) / n));
+    }
   }
-  COLORREF result = mode == WHITEONBLACK ? 0 : kWhite;
-  for (int y = 0; y < sy.count; ++y) {
-    const COLORREF* row = source.data() + static_cast<std::size_t>(sy.first + y) * stride + sx.first;
-    for (int x = 0; x < sx.count; ++x) result = mode == WHITEONBLACK ? (result | row[x]) : (result & row[x]);
-  }
-  return result;
-}
+
+  int mode_;
+  const std::vector<COLORREF>& source_;
+  int width_;
+  std::vector<Span> columns_;
+  std::vector<uint32_t> sums_;
+  std::vector<COLORREF> folded_;
+};
 
 // The blit's two ends, resolved once.
 struct Ends {
@@ -132,7 +181,7 @@ std::vector<COLORREF> ReadSource(const Ends& ends, ColorMapper& dest_map, RECT a
     ColorMapper source_map(*ends.source, *ends.source_canvas);
     const COLORREF background = ends.source_canvas->Representable(source_map(ends.source->bk_color));
     for (COLORREF& c : pixels) c = c == background ? kWhite : 0;
-  } else if (!source_mono) {
+  } else if (!source_mono && dest_map.Snaps()) {
     for (COLORREF& c : pixels) c = dest_map.Snap(c);
   }
   return pixels;
@@ -142,16 +191,23 @@ COLORREF PatternColor(const DeviceContext& dc, const Canvas& canvas, ColorMapper
   return dc.brush_object ? canvas.Representable(map(dc.brush_object->color)) : 0;
 }
 
-// Combines rows of precomputed source colors (or none) with the pattern and
-// the destination over `area`.
-template <class SourceAt>
-void Apply(Ends& ends, RECT area, uint8_t table, COLORREF pattern, SourceAt source_at) {
+// Combines rows of source colors (made by `source_row`, or none) with the
+// pattern and the destination over `area`. A plain copy writes the source
+// rows as they are.
+template <class SourceRow>
+void Apply(Ends& ends, RECT area, uint8_t table, COLORREF pattern, SourceRow source_row) {
   const int width = area.right - area.left;
-  std::vector<COLORREF> row(width);
+  std::vector<COLORREF> source(width), row(width);
+  const bool reads_source = UsesSource(table);
   const bool reads_dest = UsesDestination(table);
   for (int y = area.top; y < area.bottom; ++y) {
+    if (reads_source) source_row(y - area.top, source.data());
+    if (table == TruthTable(SRCCOPY)) {
+      ends.dest_canvas->WriteRow(y, area.left, width, source.data());
+      continue;
+    }
     if (reads_dest) ends.dest_canvas->ReadRow(y, area.left, width, row.data());
-    for (int x = 0; x < width; ++x) row[x] = Combine(table, pattern, source_at(x, y - area.top), row[x]);
+    for (int x = 0; x < width; ++x) row[x] = Combine(table, pattern, source[x], row[x]);
     ends.dest_canvas->WriteRow(y, area.left, width, row.data());
   }
 }
@@ -182,8 +238,9 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
     const int sx = area.left - x + source_x, sy = area.top - y + source_y;
     pixels = ReadSource(*ends, map, RECT{sx, sy, sx + width_drawn, sy + (area.bottom - area.top)});
   }
-  Apply(*ends, area, table, pattern, [&](int column, int row) {
-    return pixels.empty() ? 0 : pixels[static_cast<std::size_t>(row) * width_drawn + column];
+  Apply(*ends, area, table, pattern, [&](int row, COLORREF* out) {
+    const COLORREF* from = pixels.data() + static_cast<std::size_t>(row) * width_drawn;
+    std::copy(from, from + width_drawn, out);
   });
   return TRUE;
 }
@@ -219,14 +276,13 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
 
   std::vector<Span> columns;
   for (int dx = area.left; dx < area.right; ++dx) columns.push_back(SpanFor(mode, dx - x, width, source_width));
-  Span rows{0, 0};
-  int current_row = -1;
-  Apply(*ends, area, table, pattern, [&](int column, int row) {
-    if (row != current_row) {
-      current_row = row;
-      rows = SpanFor(mode, area.top + row - y, height, source_height);
+  const int width_drawn = area.right - area.left;
+  RowResampler resample(mode, pixels, source_width, std::move(columns));
+  Apply(*ends, area, table, pattern, [&](int row, COLORREF* out) {
+    resample.Produce(SpanFor(mode, area.top + row - y, height, source_height), out);
+    if (map.Snaps()) {
+      for (int i = 0; i < width_drawn; ++i) out[i] = map.Snap(out[i]);
     }
-    return map.Snap(Resample(mode, pixels, source_width, columns[column], rows));
   });
   return TRUE;
 }

@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -114,10 +114,64 @@ std::optional<std::size_t> FindKey(const std::vector<Line>& lines, SectionRange 
   return std::nullopt;
 }
 
-std::optional<std::string> ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+struct ParsedFile {
+  std::string content;
+  std::vector<Line> lines;  // views into `content`
+};
+
+// The last file read and its lines: loading the user entries reads 130 keys
+// of one file in a row, and splitting the file again for each costs more
+// than reading it. The bytes are compared, not the file's times, which may
+// not change between two quick writes of the same size.
+struct FileCache {
+  std::filesystem::path path;
+  std::shared_ptr<const ParsedFile> parsed;
+};
+
+const std::shared_ptr<const ParsedFile>& EmptyFile() {
+  static const std::shared_ptr<const ParsedFile> empty = std::make_shared<ParsedFile>();
+  return empty;
+}
+
+// The whole file, nothing when it is missing, `error` when it cannot be read.
+std::optional<std::string> ReadBytes(const std::filesystem::path& file, bool& error) {
+  error = false;
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno != ENOENT && errno != ENOTDIR;
+    return std::nullopt;
+  }
+  std::string bytes;
+  char chunk[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = true;
+      break;
+    }
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (error) return std::nullopt;
+  return bytes;
+}
+
+// The file's lines; an empty file when there is none, nullptr when it
+// exists but cannot be read.
+std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
+  static FileCache cache;
+  bool error = false;
+  std::optional<std::string> bytes = ReadBytes(file, error);
+  if (error) return nullptr;
+  if (!bytes) return EmptyFile();
+  if (cache.parsed && cache.path == file && cache.parsed->content == *bytes) return cache.parsed;
+  auto parsed = std::make_shared<ParsedFile>();
+  parsed->content = std::move(*bytes);
+  parsed->lines = SplitLines(parsed->content);
+  cache = FileCache{file, parsed};
+  return parsed;
 }
 
 // A quoted value ("..." or '...') is read without its quotes.
@@ -246,8 +300,8 @@ std::optional<std::filesystem::path> MapProfilePath(LPCSTR file) {
 DWORD GetString(const std::filesystem::path& file, LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR buffer,
                 DWORD size) {
   if (buffer == nullptr || size == 0) return 0;
-  const std::string content = ReadFile(file).value_or(std::string());
-  const std::vector<Line> lines = SplitLines(content);
+  const std::shared_ptr<const ParsedFile> parsed = Load(file);
+  const std::vector<Line>& lines = (parsed ? parsed : EmptyFile())->lines;
 
   if (section == nullptr) {
     std::vector<std::string_view> names;
@@ -274,8 +328,8 @@ DWORD GetString(const std::filesystem::path& file, LPCSTR section, LPCSTR key, L
 
 UINT GetInt(const std::filesystem::path& file, LPCSTR section, LPCSTR key, INT fallback) {
   if (section == nullptr || key == nullptr) return static_cast<UINT>(fallback);
-  const std::string content = ReadFile(file).value_or(std::string());
-  const std::vector<Line> lines = SplitLines(content);
+  const std::shared_ptr<const ParsedFile> parsed = Load(file);
+  const std::vector<Line>& lines = (parsed ? parsed : EmptyFile())->lines;
   const std::optional<SectionRange> range = FindSection(lines, Trim(section));
   const std::optional<std::size_t> found = range ? FindKey(lines, *range, Trim(key)) : std::nullopt;
   if (!found) return static_cast<UINT>(fallback);
@@ -306,12 +360,11 @@ bool WriteString(const std::filesystem::path& file, LPCSTR section, LPCSTR key, 
   std::string_view text = value ? std::string_view(value) : std::string_view();
   text = text.substr(0, text.find_first_of(kLineEnd));
 
-  std::error_code error;
-  const bool exists = std::filesystem::exists(file, error);
-  const std::optional<std::string> read = exists ? ReadFile(file) : std::string();
-  if (!read) return false;
-  const std::string& content = *read;
-  const std::vector<Line> lines = SplitLines(content);
+  const std::shared_ptr<const ParsedFile> parsed = Load(file);
+  if (!parsed) return false;
+  const bool exists = parsed != EmptyFile();
+  const std::string& content = parsed->content;
+  const std::vector<Line>& lines = parsed->lines;
   const std::optional<SectionRange> range = FindSection(lines, section_name);
 
   std::string updated;
