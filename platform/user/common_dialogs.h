@@ -5,9 +5,9 @@
 //   a message box takes the next action, which must be `answer`;
 //   the open-file dialog takes the next action, `browse PATH` or `cancel`.
 // Another action, or none, is reported to the source as a fault; a message
-// box then answers as Escape would (IDCANCEL, or IDOK for a box with only
-// OK) and the action stays for whoever asks next; the open-file dialog
-// answers FALSE.
+// box then answers as Escape would (IDCANCEL where it has Cancel, IDOK for
+// a box with only OK, else its "no" button) and the action stays for
+// whoever asks next; the open-file dialog answers FALSE.
 #pragma once
 
 #include <cstddef>

@@ -156,13 +156,6 @@ std::optional<std::string> LoadStringText(HINSTANCE module, UINT id) {
 
 namespace wm {
 
-DialogState* DialogOf(HWND window) {
-  Window* w = Lookup(window);
-  if (w == nullptr) return nullptr;
-  if (DialogState* d = w->As<DialogState>()) return d;
-  return w->parent != nullptr ? w->parent->As<DialogState>() : nullptr;
-}
-
 const DialogTemplate* TemplateByName(HINSTANCE module, LPCSTR name, int* template_id) {
   if (name == nullptr || !IS_INTRESOURCE(name)) return nullptr;
   const WORD id = static_cast<WORD>(reinterpret_cast<uintptr_t>(name));

@@ -120,15 +120,6 @@ INT_PTR RunModalLoop(HWND dialog, HWND owner, HWND previous_focus) {
   return result;
 }
 
-namespace wm {
-
-bool IsModal(HWND dialog) {
-  const std::vector<HWND>& modal = TheSession().modal;
-  return std::find(modal.begin(), modal.end(), dialog) != modal.end();
-}
-
-}  // namespace wm
-
 namespace {
 
 INT_PTR RunDialog(HINSTANCE module, const DialogTemplate* t, int template_id, HWND parent, DLGPROC procedure,

@@ -238,10 +238,6 @@ void ForgetPaint(Window& w);
 // it asked for an erase.
 RECT TakeUpdate(Window& w, bool* erase);
 
-// The dialog state of the dialog the window belongs to (itself or its
-// parent).
-DialogState* DialogOf(HWND window);
-
 // Creates a dialog from a template: hidden, its controls, WM_INITDIALOG.
 // With `page_rect` it becomes a property page: a child of `parent` at that
 // rectangle, whatever the template's frame styles say.
@@ -259,8 +255,5 @@ void EraseDialogBackground(Window& w);
 // Property sheets.
 LRESULT SheetWndProc(HWND, UINT, WPARAM, LPARAM);
 void ForgetSheetPage(HWND sheet, HWND page);
-
-// Modal stack: dialogs whose modal loop runs, innermost last.
-bool IsModal(HWND dialog);
 
 }  // namespace velko::platform::wm
