@@ -19,8 +19,10 @@ struct ResourceBitmap {
   int height = 0;
 };
 
+// Resource ids are 16 bits: a larger number names no resource.
 ResourceBitmap LoadResourceBitmap(UINT bitmapId) {
   ResourceBitmap bitmap;
+  if (bitmapId > 0xFFFF) return bitmap;
   bitmap.handle = LoadBitmap(ModuleInstance, MAKEINTRESOURCE(static_cast<WORD>(bitmapId)));
   BITMAP description{};
   if (bitmap.handle == 0 || GetObject(bitmap.handle, sizeof description, &description) == 0) return bitmap;
