@@ -14,7 +14,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
+#include <functional>
+#include <queue>
+#include <vector>
 
 #include "platform/win32_types.h"
 
@@ -37,21 +39,23 @@ class HandleTable {
  public:
   template <class T>
   HANDLE Add(std::shared_ptr<T> object) {
-    const HANDLE handle = next_++;
-    entries_[handle] = Entry{T::kHandleKind, std::move(object)};
+    const HANDLE handle = TakeNumber();
+    slots_[handle - kFirst] = Entry{T::kHandleKind, std::move(object)};
+    ++live_;
     return handle;
   }
 
   template <class T>
   T* Get(HANDLE handle) const {
-    return static_cast<T*>(Find(handle, T::kHandleKind));
+    const Entry* entry = Find(handle);
+    return entry && entry->kind == T::kHandleKind ? static_cast<T*>(entry->object.get()) : nullptr;
   }
 
   template <class T>
   std::shared_ptr<T> Share(HANDLE handle) const {
-    auto it = entries_.find(handle);
-    if (it == entries_.end() || it->second.kind != T::kHandleKind) return nullptr;
-    return std::static_pointer_cast<T>(it->second.object);
+    const Entry* entry = Find(handle);
+    if (!entry || entry->kind != T::kHandleKind) return nullptr;
+    return std::static_pointer_cast<T>(entry->object);
   }
 
   template <class T>
@@ -61,31 +65,55 @@ class HandleTable {
 
   // The kind of a live handle, or nothing (0) for an unknown one.
   HandleKind KindOf(HANDLE handle) const {
-    auto it = entries_.find(handle);
-    return it == entries_.end() ? HandleKind{} : it->second.kind;
+    const Entry* entry = Find(handle);
+    return entry ? entry->kind : HandleKind{};
   }
 
   // Forgets the handle; the object lives on while someone still shares it.
-  bool Remove(HANDLE handle) { return entries_.erase(handle) != 0; }
+  bool Remove(HANDLE handle) {
+    if (!Find(handle)) return false;
+    slots_[handle - kFirst] = Entry{};
+    free_.push(handle);
+    --live_;
+    return true;
+  }
 
-  std::size_t size() const { return entries_.size(); }
+  std::size_t size() const { return live_; }
 
  private:
   struct Entry {
-    HandleKind kind;
+    HandleKind kind{};
     std::shared_ptr<void> object;
   };
 
-  void* Find(HANDLE handle, HandleKind kind) const {
-    auto it = entries_.find(handle);
-    if (it == entries_.end() || it->second.kind != kind) return nullptr;
-    return it->second.object.get();
+  // 0 stays the null handle and the first numbers stay clear of small
+  // integers that callers use as ids.
+  static constexpr HANDLE kFirst = 0x100;
+
+  const Entry* Find(HANDLE handle) const {
+    if (handle < kFirst || handle - kFirst >= slots_.size()) return nullptr;
+    const Entry& entry = slots_[handle - kFirst];
+    return entry.object ? &entry : nullptr;
   }
 
-  // Small numbers well inside 32 bits; 0 stays the null handle. Numbers are
-  // not reused, so a stale handle never names a newer object.
-  HANDLE next_ = 0x100;
-  std::unordered_map<HANDLE, Entry> entries_;
+  // Freed numbers are handed out again, lowest first, as Windows does: some
+  // of the driver's records keep only the low 16 bits of a handle (an icon
+  // in a 16-bit message), so numbers must stay small however many objects
+  // come and go. The price is the usual one: a stale handle may name a newer
+  // object of the same kind.
+  HANDLE TakeNumber() {
+    if (!free_.empty()) {
+      const HANDLE handle = free_.top();
+      free_.pop();
+      return handle;
+    }
+    slots_.emplace_back();
+    return kFirst + static_cast<HANDLE>(slots_.size() - 1);
+  }
+
+  std::vector<Entry> slots_;
+  std::priority_queue<HANDLE, std::vector<HANDLE>, std::greater<>> free_;
+  std::size_t live_ = 0;
 };
 
 // The process-wide table. The system has no threads of its own: every call

@@ -7,6 +7,7 @@
 #include "platform/kernel/drive.h"
 #include "platform/kernel/handles.h"
 #include "platform/kernel/modules.h"
+#include "platform/kernel/profile.h"
 #include "platform/win32_types.h"
 
 // Reasons of a library entry function (DllMain).

@@ -1,6 +1,6 @@
 # velko table: the default block through the driver's table call, the .cube
 # form, and the refusals of bad usage.
-source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/lib.bash" "$@"
 
 # The default record's block (normal base, sliders 0): black and the white
 # corner are known values of the pipeline.

@@ -1,5 +1,5 @@
 # Shared by the command-line test scripts: usage is
-#   source lib.sh "$@"   (arguments: path of velko, a scratch folder)
+#   source lib.bash "$@"   (arguments: path of velko, a scratch folder)
 set -u
 velko=$1
 work=$2
