@@ -1,0 +1,50 @@
+// The sheet script language: one statement per line, # comments, texts in
+// double quotes (UTF-8, \" and \\ as escapes).
+//
+// Actions (on the active modal dialog when one is open, else the sheet's
+// current page):
+//   page main|color|options|version|N    a tab change (N: tab index, for
+//                                        the modal sheets of the pages)
+//   click ID        select ID INDEX      select ID "TEXT"
+//   type ID "TEXT"  clear ID             leave ID
+//   scroll ID lineup|linedown|pageup|pagedown|endscroll
+//   scroll ID thumbposition|thumbtrack POS
+//   trackbar ID POS help ID  ok  cancel
+//   answer ok|cancel                     the next message box
+//   browse "PATH"                        the next open-file dialog
+// Checks and dumps (run when the script reaches them, modal dialog or not):
+//   expect text ID "TEXT"        expect checked|enabled|visible ID 0|1
+//   expect selected ID INDEX     expect count ID N
+//   expect item ID INDEX "TEXT"  expect icon ID RESID
+//   expect field NAME VALUE      expect dialog TEMPLATEID|none
+//   expect message "TEXT"        expect help ID CONTEXTID
+//   expect ini SECTION KEY "VALUE"
+//   dump record|ID
+// Every malformed line is reported with its number; a script with one is
+// not run.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/script/script.h"
+
+namespace velko::script {
+
+struct ScriptError {
+  int line = 0;
+  std::string message;
+};
+
+struct ParseResult {
+  Script script;
+  std::vector<ScriptError> errors;  // one per malformed line, in line order
+};
+
+ParseResult ParseScript(std::string_view text, std::string name);
+
+// "NAME:LINE: MESSAGE".
+std::string Describe(const Script& script, const ScriptError& error);
+
+}  // namespace velko::script
