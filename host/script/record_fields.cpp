@@ -11,7 +11,8 @@ namespace {
 
 // "3" of "WatermarkList[3]", when it is a plain decimal index below `count`.
 std::optional<int> EntryIndex(std::string_view digits, int count) {
-  if (digits.empty() || digits.size() > 3) return std::nullopt;
+  if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits[0] == '0')) return std::nullopt;
+  if (digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
   int index = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
   if (error != std::errc() || end != digits.data() + digits.size() || index >= count) return std::nullopt;
