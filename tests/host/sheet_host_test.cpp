@@ -138,6 +138,26 @@ TEST_F(SheetHostTest, NotificationHeadersLieIn16BitMemory) {
   }
 }
 
+TEST_F(SheetHostTest, DrawingRecordsAreCopiedInto16BitMemory) {
+  Open();
+  DRAWITEMSTRUCT draw;
+  std::memset(&draw, 0, sizeof draw);
+  draw.CtlType = ODT_STATIC;
+  draw.CtlID = 1024;
+  draw.itemAction = ODA_DRAWENTIRE;
+  draw.hwndItem = GetDlgItem(Page(0), 1024);
+  draw.rcItem = RECT{0, 0, 112, 23};
+  const std::size_t before = recorder_.calls.size();
+  SendMessage(Page(0), WM_DRAWITEM, 1024, reinterpret_cast<LPARAM>(&draw));
+  ASSERT_EQ(recorder_.calls.size(), before + 1);
+  const PageMessage& m = recorder_.calls.back().message;
+  EXPECT_EQ(m.Message, WM_DRAWITEM);
+  EXPECT_EQ(m.WParam, 1024u);
+  ASSERT_NE(m.LParamFar, 0u);
+  EXPECT_EQ(m.LParam, m.LParamFar);
+  EXPECT_EQ(std::memcmp(platform::MapSL(m.LParamFar), &draw, sizeof draw), 0);
+}
+
 TEST_F(SheetHostTest, ControlNotificationsArriveIn16BitForm) {
   Open();
   const HWND box = GetDlgItem(Page(0), 1016);
