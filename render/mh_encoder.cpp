@@ -118,14 +118,14 @@ class CodeWriter {
     }
   }
 
-  // Stores the partly filled byte (low bits 0) when it holds a code bit.
+  // Stores the partly filled byte (low bits 0), and counts it only when it
+  // holds a code bit: an empty one is stored as 0 past the counted bytes.
   void StorePartialByte() {
     Flush();
-    if (bits_ > 0) {
-      dst_[stored_++] = uint8_t(pending_ >> 56);
-      pending_ = 0;
-      bits_ = 0;
-    }
+    dst_[stored_] = uint8_t(pending_ >> 56);
+    if (bits_ > 0) ++stored_;
+    pending_ = 0;
+    bits_ = 0;
   }
 
   std::size_t Stored() const { return stored_; }

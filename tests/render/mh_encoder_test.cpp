@@ -166,6 +166,15 @@ TEST(RenderMhLimits, LinesThatDoNotFitReturnZero) {
   EXPECT_EQ(Encode(Bytes({0x00}), 5).result, 0u);
 }
 
+// White 5, black 5, white 54: 16 code bits and two EOLs end on a byte
+// boundary; the empty last byte is still stored, as 0, but not counted.
+TEST(RenderMhLimits, EmptyLastByteIsStoredButNotCounted) {
+  const Coded coded = Encode(LineOfRuns({5, 5, 54}, 64), 64);
+  EXPECT_EQ(coded.result, 5u);
+  EXPECT_EQ(Head(coded, 6), Bytes({0xC3, 0x25, 0x00, 0x10, 0x01, 0x00}));
+  EXPECT_EQ(coded.dst[6], kSentinel);
+}
+
 TEST(RenderMhLimits, BlackFirstPixelOpensWithAnEmptyWhiteRun) {
   const Coded coded = Encode(LineOfRuns({0, 1, 63}, 64), 64);
   ASSERT_GT(coded.result, 0u);
