@@ -20,6 +20,9 @@
 //   expect message "TEXT"        expect help ID CONTEXTID
 //   expect ini SECTION KEY "VALUE"
 //   dump record|ID
+// `expect message` reads the last message box shown (it is recorded once
+// answered, so the check goes after `answer`); `expect help` the last help
+// asked for the control; `expect ini` "Velko.ini" where VelkoUI keeps it.
 // Every malformed line is reported with its number; a script with one is
 // not run.
 #pragma once
