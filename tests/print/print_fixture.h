@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,16 @@ inline Table IdentityTable() {
   return table;
 }
 
+// A scratch file of this test alone: CTest runs the cases of one program as
+// parallel processes, so a shared name would let them overwrite each other.
 inline std::filesystem::path TempPath(const std::string& name) {
-  return std::filesystem::path(::testing::TempDir()) / ("velko_print_" + name);
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string unique = "velko_print_" + std::to_string(::getpid()) + "_";
+  if (test) unique += std::string(test->test_suite_name()) + "_" + test->name() + "_";
+  for (char& c : unique) {
+    if (c == '/') c = '_';
+  }
+  return std::filesystem::path(::testing::TempDir()) / (unique + name);
 }
 
 inline void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {

@@ -8,6 +8,7 @@
 #include <tiffio.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,7 +54,8 @@ std::vector<Row> MakeRows(uint32_t width, int count, uint32_t seed) {
 // libtiff's code for every row, one row per strip.
 std::vector<Row> LibtiffRows(const std::vector<Row>& rows, uint32_t width) {
   const std::string path =
-      (std::filesystem::path(::testing::TempDir()) / ("mh_crosscheck_" + std::to_string(width) + ".tif")).string();
+      (std::filesystem::path(::testing::TempDir()) /
+       ("mh_crosscheck_" + std::to_string(::getpid()) + "_" + std::to_string(width) + ".tif")).string();
   TIFF* out = TIFFOpen(path.c_str(), "w");
   EXPECT_NE(out, nullptr);
   if (out == nullptr) return {};
