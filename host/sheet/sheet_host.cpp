@@ -3,7 +3,6 @@
 #include "host/sheet/sheet_host.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "host/sheet/host_module.h"
 #include "host/sheet/page_forwarding.h"
@@ -135,11 +134,12 @@ int16_t SheetHost::Forward(int32_t page_id, HWND page, UINT message, WPARAM wPar
 
 DWORD SheetHost::CopyToFar(std::span<const uint8_t> bytes) {
   // depth_ counts the call being prepared, so block depth_ - 1 is its own.
-  while (far_blocks_.size() < depth_) far_blocks_.push_back(calls_.AllocFar(kFarBlockBytes));
-  const FarBlock& block = far_blocks_[depth_ - 1];
-  std::fill(block.bytes.begin(), block.bytes.end(), 0);
-  std::copy_n(bytes.begin(), std::min(bytes.size(), block.bytes.size()), block.bytes.begin());
-  return block.far;
+  while (far_blocks_.size() < depth_) far_blocks_.push_back(std::make_unique<FarBuffer>(kFarBlockBytes));
+  FarBuffer& block = *far_blocks_[depth_ - 1];
+  const std::span<uint8_t> target = block.bytes();
+  std::fill(target.begin(), target.end(), 0);
+  std::copy_n(bytes.begin(), std::min(bytes.size(), target.size()), target.begin());
+  return block.far();
 }
 
 void SheetHost::NoteSheetEnd(LPARAM notify) {

@@ -19,11 +19,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "host/driver.h"
+#include "host/far_memory.h"
 #include "platform/user/input.h"
 #include "platform/user/user_types.h"
 #include "ui/core/page_message.h"
@@ -44,15 +46,12 @@ class PageCalls {
   virtual ~PageCalls() = default;
   // The 16-bit BOOL of the call; throws DriverError when it cannot be made.
   virtual int16_t PageCall(const PageMessage& message) = 0;
-  // Zeroed 16:16 memory that lives as long as the driver.
-  virtual FarBlock AllocFar(std::size_t bytes) = 0;
 };
 
 class DriverPageCalls final : public PageCalls {
  public:
   explicit DriverPageCalls(Driver& driver) : driver_(driver) {}
   int16_t PageCall(const PageMessage& message) override { return driver_.PageCall(message); }
-  FarBlock AllocFar(std::size_t bytes) override { return driver_.AllocFar(bytes); }
 
  private:
   Driver& driver_;
@@ -108,8 +107,9 @@ class SheetHost {
   SheetOutcome outcome_ = SheetOutcome::NotOpened;
   bool reset_seen_ = false;
   // 16:16 copies of the structures lParam points to, one per depth of
-  // nested page calls, so an inner call never overwrites an outer one's.
-  std::vector<FarBlock> far_blocks_;
+  // nested page calls, so an inner call never overwrites an outer one's;
+  // they go with the sheet.
+  std::vector<std::unique_ptr<FarBuffer>> far_blocks_;
   std::size_t depth_ = 0;
   std::vector<std::string> call_failures_;
 };

@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-#include "host/far_memory.h"
 #include "host/sheet/sheet_host.h"
 #include "platform/thunk/selectors.h"
 #include "platform/user/user.h"
@@ -40,7 +39,6 @@ class RecordingCalls : public PageCalls {
     if (hook) hook(m);
     return next_.PageCall(m);
   }
-  FarBlock AllocFar(std::size_t bytes) override { return next_.AllocFar(bytes); }
 
   // The calls other than control notifications, as (message, page) and
   // notification code: the sheet's own sequence.
@@ -128,14 +126,19 @@ TEST_F(SheetHostTest, TabChangesCreateEachPageOnceAndSwapActivation) {
   EXPECT_FALSE(sheet_->Apply(UserAction::Page(4)));  // four pages only
 }
 
-TEST_F(SheetHostTest, NotificationHeadersLieIn16BitMemory) {
+TEST_F(SheetHostTest, NotificationHeadersLieIn16BitMemoryThatGoesWithTheSheet) {
   Open();
+  std::vector<DWORD> fars;
   for (const Seen& s : recorder_.calls) {
     if (s.message.Message != WM_NOTIFY) continue;
     EXPECT_NE(s.message.LParamFar, 0u);
     EXPECT_EQ(s.message.LParam, s.message.LParamFar);
     EXPECT_NE(platform::MapSL(s.message.LParamFar), nullptr);
+    fars.push_back(s.message.LParamFar);
   }
+  ASSERT_FALSE(fars.empty());
+  sheet_.reset();  // a sheet opened again and again must not use up the selectors
+  for (DWORD far : fars) EXPECT_EQ(platform::MapSL(far), nullptr);
 }
 
 TEST_F(SheetHostTest, DrawingRecordsAreCopiedInto16BitMemory) {
@@ -282,14 +285,9 @@ class FailingCalls : public PageCalls {
     if (throws_) throw DriverError("the page entry of the thunk cannot be called");
     return 0;
   }
-  FarBlock AllocFar(std::size_t bytes) override {
-    auto& buffer = buffers_.emplace_back(std::make_unique<FarBuffer>(bytes));
-    return FarBlock{buffer->far(), buffer->bytes()};
-  }
 
  private:
   bool throws_;
-  std::vector<std::unique_ptr<FarBuffer>> buffers_;
 };
 
 TEST(SheetHostFailures, PageCallsThatFailAreReportedToTheInputSource) {
