@@ -77,14 +77,20 @@ constexpr bool AllWellFormed() {
 }
 static_assert(AllWellFormed(), "every glyph is 7 rows of 5 cells of 'X' or '.'");
 
+// By index rather than by address: GCC under AddressSanitizer does not
+// treat comparisons of addresses as constant, which the static_assert needs.
+constexpr int GlyphIndex(char ch) {
+  for (std::size_t i = 0; i < std::size(kGlyphs); ++i)
+    if (kGlyphs[i].ch == ch) return static_cast<int>(i);
+  return -1;
+}
 constexpr const Glyph* FindGlyph(char ch) {
-  for (const Glyph& g : kGlyphs)
-    if (g.ch == ch) return &g;
-  return nullptr;
+  const int index = GlyphIndex(ch);
+  return index < 0 ? nullptr : &kGlyphs[static_cast<std::size_t>(index)];
 }
 constexpr bool InFont(std::string_view text) {
   for (char ch : text)
-    if (FindGlyph(ch) == nullptr) return false;
+    if (GlyphIndex(ch) < 0) return false;
   return true;
 }
 static_assert(InFont("Velko 0123456789"), "the word mark's letters and the digits are in the font");
