@@ -112,7 +112,7 @@ VELKO_EXPORT uint32_t xmonoblk(int32_t padBlocks, uint8_t* stripFlags, uint8_t* 
     // A strip continued in the next segment is always stored; its flag
     // looks at the coded columns only.
     const uint8_t all = StoreTiles(rows, columns, out);
-    std::memset(out + tileBytes, 0x00, stripBytes - tileBytes);
+    if (stripBytes > tileBytes) std::memset(out + tileBytes, 0x00, stripBytes - tileBytes);  // pad tiles
     stripFlags[strip] = straddles && all == 0xFF ? 1 : 0;
   }
   stripFlags[strips] = 0xFF;
