@@ -16,15 +16,15 @@ namespace {
 
 using velko::platform::BmpLimits;
 using velko::platform::BmpResult;
-using velko::platform::testing::BmpSpec;
+using velko::platform::testing::BmpLayout;
 using velko::platform::testing::BuildBmp;
 
 // Small enough that one input costs microseconds, large enough for every
 // row layout.
 constexpr BmpLimits kLimits{1 << 20};
 
-BmpSpec Base(DWORD header, WORD bits, LONG width, LONG height, std::vector<uint8_t> pixels) {
-  BmpSpec s;
+BmpLayout Base(DWORD header, WORD bits, LONG width, LONG height, std::vector<uint8_t> pixels) {
+  BmpLayout s;
   s.header_size = header;
   s.bits = bits;
   s.width = width;
@@ -35,25 +35,25 @@ BmpSpec Base(DWORD header, WORD bits, LONG width, LONG height, std::vector<uint8
 }
 
 std::vector<std::vector<uint8_t>> Templates() {
-  std::vector<BmpSpec> specs = {
+  std::vector<BmpLayout> layouts = {
       Base(40, 24, 3, 2, std::vector<uint8_t>(24, 0x55)),
       Base(12, 8, 3, 2, std::vector<uint8_t>(8, 1)),
       Base(40, 1, 9, 2, std::vector<uint8_t>(8, 0xA5)),
       Base(40, 4, 5, -2, std::vector<uint8_t>(8, 0x12)),
       Base(124, 32, 2, 2, std::vector<uint8_t>(16, 0x80)),
   };
-  BmpSpec rle8 = Base(40, 8, 4, 3, {3, 1, 0, 0, 0, 3, 1, 2, 3, 0, 0, 2, 1, 1, 2, 2, 0, 1});
+  BmpLayout rle8 = Base(40, 8, 4, 3, {3, 1, 0, 0, 0, 3, 1, 2, 3, 0, 0, 2, 1, 1, 2, 2, 0, 1});
   rle8.compression = BI_RLE8;
-  BmpSpec rle4 = Base(40, 4, 5, 2, {5, 0x12, 0, 0, 0, 5, 0x12, 0x34, 0x50, 0, 0, 1});
+  BmpLayout rle4 = Base(40, 4, 5, 2, {5, 0x12, 0, 0, 0, 5, 0x12, 0x34, 0x50, 0, 0, 1});
   rle4.compression = BI_RLE4;
-  BmpSpec fields = Base(40, 16, 3, 1, {0x1F, 0, 0xE0, 7, 0, 0xF8, 0, 0});
+  BmpLayout fields = Base(40, 16, 3, 1, {0x1F, 0, 0xE0, 7, 0, 0xF8, 0, 0});
   fields.compression = BI_BITFIELDS;
   fields.masks = {0xF800, 0x07E0, 0x001F};
-  specs.push_back(rle8);
-  specs.push_back(rle4);
-  specs.push_back(fields);
+  layouts.push_back(rle8);
+  layouts.push_back(rle4);
+  layouts.push_back(fields);
   std::vector<std::vector<uint8_t>> files;
-  for (const BmpSpec& s : specs) files.push_back(BuildBmp(s));
+  for (const BmpLayout& s : layouts) files.push_back(BuildBmp(s));
   return files;
 }
 

@@ -131,15 +131,15 @@ std::optional<DWORD> CallThunk16(ThunkHeader16& data16, WORD entry,
   if (!link || link->data16 != &data16 || entry >= data16.EntryCount) return std::nullopt;
   const auto half32 = Read32(link->data32);
   if (!half32) return std::nullopt;
-  const ThunkEntry16 spec = Entries16(data16)[entry];
-  if (arguments.size() * sizeof(DWORD) != spec.ArgumentBytes) return std::nullopt;
+  const ThunkEntry16 described = Entries16(data16)[entry];
+  if (arguments.size() * sizeof(DWORD) != described.ArgumentBytes) return std::nullopt;
   const DWORD number = half32->Entry(entry);
   if (number >= half32->entries) return std::nullopt;
   const ThunkTarget32 target = half32->Target(number);
   if (!target) return std::nullopt;
 
   const DWORD result = target(arguments.data());
-  switch (spec.Result) {
+  switch (described.Result) {
     case ThunkResult::Bool16:
       return result != 0 ? TRUE : FALSE;  // a plain cut to 16 bits would lose 0x00010000
     case ThunkResult::None:

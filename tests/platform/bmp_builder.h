@@ -13,7 +13,7 @@
 
 namespace velko::platform::testing {
 
-struct BmpSpec {
+struct BmpLayout {
   DWORD header_size = 40;  // 12 (core), 40, 52, 56, 64, 108, 124
   LONG width = 1;
   LONG height = 1;  // negative: top-down
@@ -34,7 +34,7 @@ void Append(std::vector<uint8_t>& out, const T& value) {
   out.insert(out.end(), p, p + sizeof(T));
 }
 
-inline std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> BuildBmp(const BmpLayout& s) {
   std::vector<uint8_t> dib;
   if (s.header_size == 12) {
     Append(dib, BITMAPCOREHEADER{12, static_cast<WORD>(s.width), static_cast<WORD>(s.height), s.planes, s.bits});

@@ -26,7 +26,7 @@ constexpr WORD kOpaqueIconId = 2232;
 
 // 2 x 2, 8 bits: red green / blue white, as a packed DIB.
 std::vector<uint8_t> PictureDib() {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.height = 2;
   s.bits = 8;
@@ -39,7 +39,7 @@ std::vector<uint8_t> PictureDib() {
 
 // 2 x 1, 32 bits: an opaque red pixel and a transparent one.
 std::vector<uint8_t> IconDib(bool with_alpha) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.height = 1;
   s.bits = 32;
@@ -160,7 +160,7 @@ class GdiImageFiles : public ::testing::Test {
 };
 
 TEST_F(GdiImageFiles, LoadFromFileThroughDriveC) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 3;
   s.height = 1;
   s.bits = 4;
