@@ -10,5 +10,6 @@ HWND ColorPageWindow = 0;
 HWND OptionsPageWindow = 0;
 HWND VersionPageWindow = 0;
 uint32_t PageReserved = 0;
+char ChosenName[kChosenNameBytes] = {};
 
 }  // namespace velko::ui

@@ -20,4 +20,9 @@ extern HWND OptionsPageWindow;
 extern HWND VersionPageWindow;
 extern uint32_t PageReserved;  // stored from every call, read by nothing
 
+// The name the list-edit dialog added or modified last (cleared when it
+// opens), read by its openers: the color page and the watermark dialog.
+inline constexpr int kChosenNameBytes = 20;
+extern char ChosenName[kChosenNameBytes];
+
 }  // namespace velko::ui

