@@ -48,8 +48,16 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+// The current directory's components below the root of C:; empty is the
+// root.
+std::vector<std::string>& CurrentDirectoryParts() {
+  static std::vector<std::string> parts;
+  return parts;
+}
+
 // The components left after "." and ".." are applied, never climbing above
-// the root. Nothing for a path off drive C:.
+// the root. Nothing for a path off drive C:. A path that does not start at
+// the root starts at the current directory.
 std::optional<std::vector<std::string>> DriveComponents(std::string_view path) {
   if (path.empty()) return std::nullopt;
   if (path.size() >= 2 && path[1] == ':') {
@@ -59,6 +67,7 @@ std::optional<std::vector<std::string>> DriveComponents(std::string_view path) {
     return std::nullopt;  // \\server\share
   }
   std::vector<std::string> parts;
+  if (path.empty() || !IsSeparator(path[0])) parts = CurrentDirectoryParts();
   std::size_t start = 0;
   while (start <= path.size()) {
     std::size_t end = start;
@@ -118,6 +127,28 @@ std::optional<fs::path> MapWindowsPath(std::string_view windowsPath) {
 UINT GetSystemDirectoryA(LPSTR buffer, UINT size) {
   const auto& directory = velko::platform::kSystemDirectory;
   const auto length = static_cast<UINT>(directory.size());
+  if (buffer == nullptr || size <= length) return length + 1;
+  std::memcpy(buffer, directory.data(), length);
+  buffer[length] = '\0';
+  return length;
+}
+
+BOOL SetCurrentDirectoryA(LPCSTR path) {
+  using namespace velko::platform;
+  if (path == nullptr) return FALSE;
+  const auto parts = DriveComponents(path);
+  const auto host = parts ? MapWindowsPath(path) : std::nullopt;
+  std::error_code error;
+  if (!host || !std::filesystem::is_directory(*host, error)) return FALSE;
+  CurrentDirectoryParts() = *parts;
+  return TRUE;
+}
+
+DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
+  std::string directory = "C:";
+  for (const std::string& part : velko::platform::CurrentDirectoryParts()) directory += "\\" + part;
+  if (directory.size() == 2) directory += '\\';
+  const auto length = static_cast<DWORD>(directory.size());
   if (buffer == nullptr || size <= length) return length + 1;
   std::memcpy(buffer, directory.data(), length);
   buffer[length] = '\0';

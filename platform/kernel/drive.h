@@ -4,7 +4,8 @@
 //
 // Windows paths resolve inside that folder as Windows resolves them: "C:\x",
 // "\x" (rooted, on the current drive, which is C:) and "x" (relative to the
-// current directory, which is the root of C:) name the same file; "\" and
+// current directory, the root of C: until SetCurrentDirectoryA moves it)
+// name the same file; "\" and
 // "/" both separate; names match without regard to case, so
 // "\windows\system\Velko.ini" and "C:\WINDOWS\SYSTEM\VELKO.INI" are one
 // file; ".." stops at the drive's root, so no path leaves the folder. Other
@@ -36,3 +37,11 @@ inline constexpr std::string_view kSystemDirectory = "C:\\WINDOWS\\SYSTEM";
 // the NUL) and returns its length. When it does not fit, the buffer is left
 // as it is and the result is the size needed, NUL included.
 UINT GetSystemDirectoryA(LPSTR buffer, UINT size);
+
+// The current directory that relative paths start from: an existing folder
+// of drive C:, FALSE (and no change) for anything else.
+BOOL SetCurrentDirectoryA(LPCSTR path);
+// Copies the current directory ("C:\..." without a final separator but for
+// the root) into `buffer` like GetSystemDirectoryA, except that the buffer
+// size comes first.
+DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer);
