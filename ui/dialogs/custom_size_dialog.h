@@ -45,10 +45,13 @@ class CCustomSizeDlg : public CDialog {
   void ReadPositions();
   void ShowFeedDirection();
   void ShowEdits(double width_in_unit, double height_in_unit);
+  void SetArrowPosition(SizeDimension dimension, int position);
+  int ArrowPosition(SizeDimension dimension) const;
   void SizeTextChanged(SizeDimension changed);
   void ApplySize(SizeDimension dimension);
   void UnitClicked();
 
+  void OnUnitRadio(UINT) { UnitClicked(); }
   void OnWidthUpdate() { SizeTextChanged(SizeDimension::Width); }
   void OnHeightUpdate() { SizeTextChanged(SizeDimension::Height); }
   void OnWidthLeft() { ApplySize(SizeDimension::Width); }

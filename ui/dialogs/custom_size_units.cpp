@@ -23,7 +23,10 @@ const SizeUnit& UnitOf(int unit) { return kUnits[unit != kMillimetres ? 1 : 0]; 
 int SizeToPosition(double value, int unit) {
   const SizeUnit& u = UnitOf(unit);
   const double scaled = (value + u.rounding) * u.factor;
-  // Values beyond int would be undefined to truncate; no real size gets near.
+  // A record from outside may hold anything: a value that is not a number
+  // counts as 0, and values beyond int (undefined to truncate) are held at
+  // its edge; the callers clamp to the limits anyway.
+  if (std::isnan(scaled)) return 0;
   return static_cast<int>(std::clamp(scaled, -2.0e9, 2.0e9));
 }
 
