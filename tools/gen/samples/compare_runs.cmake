@@ -1,0 +1,27 @@
+# Runs gen_samples twice into two folders and checks that every picture came
+# out byte for byte the same, a valid 24-bit BMP of 256 x 192.
+foreach(run a b)
+  file(REMOVE_RECURSE "${OUT_DIR}/${run}")
+  execute_process(COMMAND "${GENERATOR}" --out-dir "${OUT_DIR}/${run}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "gen_samples failed (${status})")
+  endif()
+endforeach()
+foreach(n 01 02 03 04)
+  set(name "Velko${n}.BMP")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT_DIR}/a/${name}" "${OUT_DIR}/b/${name}"
+                  RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name}: two runs of gen_samples gave different bytes")
+  endif()
+  file(SIZE "${OUT_DIR}/a/${name}" size)
+  if(NOT size EQUAL 147510)  # 54 header bytes + 256 x 192 x 3
+    message(FATAL_ERROR "${name}: ${size} bytes, expected 147510")
+  endif()
+  file(READ "${OUT_DIR}/a/${name}" head LIMIT 30 HEX)
+  string(SUBSTRING "${head}" 0 4 magic)
+  string(SUBSTRING "${head}" 56 4 bits)
+  if(NOT magic STREQUAL "424d" OR NOT bits STREQUAL "1800")
+    message(FATAL_ERROR "${name}: not a 24-bit BMP file (${head})")
+  endif()
+endforeach()
