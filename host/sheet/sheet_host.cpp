@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "host/sample_pictures.h"
 #include "host/sheet/host_module.h"
 #include "host/sheet/page_forwarding.h"
 #include "host/sheet/sheet_pages.h"
@@ -63,6 +64,7 @@ void SheetHost::Open(int start_page) {
   header.nStartPage = static_cast<UINT>(std::clamp(start_page, 0, static_cast<int>(pages.size()) - 1));
   header.ppsp = pages.data();
 
+  PrepareSamplePictures();  // the color adjustment page's preview opens them by bare name
   opened_ = current_;
   reset_seen_ = false;
   outcome_ = SheetOutcome::Open;
