@@ -6,6 +6,7 @@
 // the sheet writes the copy back only on OK.
 #pragma once
 
+#include "color/preview.h"
 #include "platform/afx.h"
 #include "ui/core/settings_record.h"
 
@@ -19,9 +20,8 @@ class CColcndPP : public CPropertyPage {
   // The page's copy of the block (what OK stores).
   ColorAdjustBlock& Block() { return block_; }
   const ColorAdjustBlock& Block() const { return block_; }
-  // The halftone palette made at window creation on a palette display.
-  bool HasPalette() const { return palette_flag_; }
-  CPalette* Palette() { return palette_flag_ ? &palette_ : nullptr; }
+  // Whether window creation made the halftone palette (a palette display).
+  bool HasPalette() const { return preview_.HasHalftonePalette(); }
 
  protected:
   BOOL OnInitDialog() override;
@@ -46,8 +46,8 @@ class CColcndPP : public CPropertyPage {
   CComboBox* sample_combo_ = nullptr;
   CComboBox* base_color_combo_ = nullptr;
   bool first_paint_done_ = false;
-  bool palette_flag_ = false;
-  CPalette palette_;
+  // The sample, swatch and strips, and the halftone palette they paint with.
+  color::ColorPreview preview_{*this};
 };
 
 }  // namespace velko::ui

@@ -25,6 +25,7 @@ class CColPS : public CPropertySheet {
 
   CColcndPP& AdjustPage() { return adjust_page_; }
   CColgnmPP& DensityPage() { return density_page_; }
+  HWND Opener() const { return color_page_; }
 
   BOOL OnInitDialog() override;
 
