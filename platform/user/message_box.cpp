@@ -5,6 +5,7 @@
 #include "platform/user/common_dialogs.h"
 #include "platform/user/input.h"
 #include "platform/user/messages.h"
+#include "platform/user/prompt.h"
 
 namespace velko::platform {
 namespace {
@@ -56,6 +57,9 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   record.caption = caption != nullptr ? caption : "Error";
   record.icon = type & MB_ICONMASK;
   record.buttons = type & MB_TYPEMASK;
+  const vp::ScopedPrompt waiting({.kind = vp::WaitingPrompt::Kind::MessageBox, .owner = owner,
+                                  .caption = record.caption, .text = record.text, .type = type, .filter = {},
+                                  .initial_dir = {}, .default_extension = {}});
   std::optional<vp::UserAction> action = vp::NextUserAction();
   if (action && action->kind == vp::ActionKind::Answer) {
     record.answer = vp::Answer(record.buttons, action->value);

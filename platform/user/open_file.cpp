@@ -5,6 +5,7 @@
 
 #include "platform/user/common_dialogs.h"
 #include "platform/user/input.h"
+#include "platform/user/prompt.h"
 
 namespace velko::platform {
 namespace {
@@ -73,6 +74,12 @@ BOOL GetOpenFileName(OPENFILENAME* request) {
   record.filter = vp::FilterText(request->lpstrFilter);
   record.default_extension = request->lpstrDefExt != nullptr ? request->lpstrDefExt : "";
   record.flags = request->Flags;
+  const vp::ScopedPrompt waiting({.kind = vp::WaitingPrompt::Kind::OpenFile, .owner = request->hwndOwner,
+                                  .caption = request->lpstrTitle != nullptr ? request->lpstrTitle : "",
+                                  .text = request->lpstrFile != nullptr ? request->lpstrFile : "",
+                                  .type = request->Flags, .filter = record.filter,
+                                  .initial_dir = request->lpstrInitialDir != nullptr ? request->lpstrInitialDir : "",
+                                  .default_extension = record.default_extension});
   std::optional<vp::UserAction> action = vp::NextUserAction();
   if (action && action->kind == vp::ActionKind::Browse) {
     record.chosen = vp::Deliver(*request, action->text);
