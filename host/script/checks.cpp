@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/script/control_probe.h"
+#include "host/script/surface_image.h"
 #include "host/script/text_codec.h"
 #include "platform/kernel/drive.h"
 #include "platform/kernel/profile.h"
@@ -31,6 +32,11 @@ CheckResult Missing(std::string expected, std::string why) {
   return CheckResult{false, std::move(expected), std::move(why), true};
 }
 
+// "R G B" as the script writes a color.
+std::string DescribeColor(COLORREF c) {
+  return std::to_string(c & 0xFF) + " " + std::to_string((c >> 8) & 0xFF) + " " + std::to_string((c >> 16) & 0xFF);
+}
+
 std::string ExpectedOf(const Check& c) {
   switch (c.kind) {
     case CheckKind::Text:
@@ -39,6 +45,9 @@ std::string ExpectedOf(const Check& c) {
     case CheckKind::Ini: return Quoted(Gb2312ToUtf8(c.text));
     case CheckKind::Field: return DescribeValue(c.value);
     case CheckKind::Dialog: return c.none ? "none" : std::to_string(c.number);
+    case CheckKind::Set: return DescribeValue(c.value);
+    case CheckKind::Shot: return "a picture in " + c.text;
+    case CheckKind::Pixel: return DescribeColor(static_cast<COLORREF>(c.number));
     default: return std::to_string(c.number);
   }
 }
@@ -116,6 +125,48 @@ CheckResult CheckField(const Check& c, const ScriptWorld& world) {
   return Compare(same, DescribeValue(c.value), DescribeValue(actual));
 }
 
+CheckResult SetField(const Check& c, const ScriptWorld& world) {
+  if (world.record == nullptr) return Missing(ExpectedOf(c), "there is no settings record");
+  WriteField(*world.record, c.field, c.value);
+  return Compare(true, ExpectedOf(c), ExpectedOf(c));
+}
+
+// The window `shot` and `expect pixel` read: the control, or for id 0 the
+// modal dialog or the sheet's current page.
+Located Pictured(const ScriptWorld& world, int id) {
+  if (id != 0) return Locate(world, id);
+  const HWND target = Target(world);
+  if (target == 0) return {0, "no dialog or page is open"};
+  if (!platform::IsPropertySheet(target)) return {target, {}};
+  const HWND page = platform::PropertySheetPage(target, platform::PropertySheetActivePage(target));
+  return page != 0 ? Located{page, {}} : Located{0, "the sheet shows no page"};
+}
+
+CheckResult TakeShot(const Check& c, const ScriptWorld& world) {
+  const Located at = Pictured(world, c.id);
+  if (at.control == 0) return Missing(ExpectedOf(c), at.problem);
+  const std::optional<platform::Surface> picture = CaptureWindow(at.control, c.id == 0);
+  if (!picture) return Missing(ExpectedOf(c), "the window has no pixels");
+  std::string error = WritePngFile(*picture, c.text);
+  if (!error.empty()) return Missing(ExpectedOf(c), std::move(error));
+  return Compare(true, ExpectedOf(c), ExpectedOf(c));
+}
+
+CheckResult CheckPixel(const Check& c, const ScriptWorld& world) {
+  const Located at = Pictured(world, c.id);
+  if (at.control == 0) return Missing(ExpectedOf(c), at.problem);
+  const std::optional<platform::Surface> picture = CaptureWindow(at.control, c.id == 0);
+  if (!picture) return Missing(ExpectedOf(c), "the window has no pixels");
+  if (c.x >= picture->width || c.y >= picture->height) {
+    std::string where = "the pixel ";
+    where.append(std::to_string(c.x)).append(",").append(std::to_string(c.y)).append(" lies outside its ");
+    where.append(std::to_string(picture->width)).append("x").append(std::to_string(picture->height));
+    return Missing(ExpectedOf(c), where.append(" pixels"));
+  }
+  const COLORREF actual = picture->pixels[static_cast<std::size_t>(c.y) * picture->width + c.x];
+  return Compare(actual == static_cast<COLORREF>(c.number), ExpectedOf(c), DescribeColor(actual));
+}
+
 CheckResult CheckDialog(const Check& c, const ScriptWorld& world) {
   const HWND target = Target(world);
   const std::string actual = target == 0 ? "none" : std::to_string(platform::DialogTemplateId(target));
@@ -170,6 +221,9 @@ CheckResult EvaluateCheck(const Check& c, const ScriptWorld& world) {
     case CheckKind::Message: return CheckMessage(c);
     case CheckKind::Help: return CheckHelp(c);
     case CheckKind::Ini: return CheckIni(c);
+    case CheckKind::Set: return SetField(c, world);
+    case CheckKind::Shot: return TakeShot(c, world);
+    case CheckKind::Pixel: return CheckPixel(c, world);
     case CheckKind::DumpRecord:
     case CheckKind::DumpControl: return Missing("", "a dump is not a check");
     default: break;

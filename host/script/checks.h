@@ -19,7 +19,8 @@ struct ScriptWorld {
   // The window actions go to when no modal dialog is open (the property
   // sheet), 0 when there is none.
   std::function<HWND()> base_window;
-  const SettingsRecord* record = nullptr;
+  // The current record: checks read it, `set` writes it.
+  SettingsRecord* record = nullptr;
 };
 
 struct CheckResult {
@@ -29,7 +30,8 @@ struct CheckResult {
   bool missing = false;  // `actual` says why the check found nothing to compare
 };
 
-// A check (every kind but the dumps).
+// A check (every kind but the dumps); `set` and `shot` do their work and
+// pass unless they cannot.
 CheckResult EvaluateCheck(const Check& check, const ScriptWorld& world);
 
 // `dump record` and `dump ID`: the record's fields or the control's state;

@@ -101,6 +101,14 @@ class Args {
     return std::move(*bytes);
   }
 
+  // A quoted text as written (UTF-8), for file names of this machine.
+  std::string RawText(std::string_view expected) {
+    const Token* t = Peek();
+    if (t == nullptr || t->kind != Token::Kind::Text || t->text.empty()) Fail(expected);
+    ++at_;
+    return t->text;
+  }
+
   // A name that may be written bare or quoted (INI sections and keys).
   std::string Name(std::string_view expected) {
     const Token* t = Peek();
@@ -252,7 +260,8 @@ FieldValue ExpectedFieldValue(const FieldRef& ref, Args& a) {
   return 0;
 }
 
-Parsed ExpectField(Args& a) {
+// A field name and a value for it: `expect field` and `set`.
+Check FieldAndValue(CheckKind kind, Args& a) {
   const std::string_view name = a.Word("a field name of the settings record");
   const std::optional<FieldRef> ref = FindField(name);
   if (!ref) {
@@ -261,9 +270,32 @@ Parsed ExpectField(Args& a) {
                        "WatermarkList[0].Name, the list's entries numbered 0 to 9)"};
   }
   Check c;
-  c.kind = CheckKind::Field;
+  c.kind = kind;
   c.field = *ref;
   c.value = ExpectedFieldValue(*ref, a);
+  return c;
+}
+
+Parsed ExpectField(Args& a) { return FieldAndValue(CheckKind::Field, a); }
+
+Parsed ParseSet(Args& a) { return FieldAndValue(CheckKind::Set, a); }
+
+Parsed ParseShot(Args& a) {
+  Check c = WithId(CheckKind::Shot, a);
+  c.text = a.RawText("the PNG file to write, in double quotes");
+  return c;
+}
+
+constexpr int64_t kMaxCoordinate = 0x7FFF;
+
+Parsed ExpectPixel(Args& a) {
+  Check c = WithId(CheckKind::Pixel, a);
+  c.x = static_cast<int>(a.Number("the pixel's x (0 to 32767)", 0, kMaxCoordinate));
+  c.y = static_cast<int>(a.Number("the pixel's y (0 to 32767)", 0, kMaxCoordinate));
+  const int64_t r = a.Number("the red level (0 to 255)", 0, 255);
+  const int64_t g = a.Number("the green level (0 to 255)", 0, 255);
+  const int64_t b = a.Number("the blue level (0 to 255)", 0, 255);
+  c.number = r | (g << 8) | (b << 16);
   return c;
 }
 
@@ -320,7 +352,7 @@ struct Keyword {
   Parsed (*parse)(Args&);
 };
 
-constexpr std::array<Keyword, 13> kExpectations{{
+constexpr std::array<Keyword, 14> kExpectations{{
     {"text", ExpectText},
     {"checked", ExpectChecked},
     {"enabled", ExpectEnabled},
@@ -334,11 +366,12 @@ constexpr std::array<Keyword, 13> kExpectations{{
     {"message", ExpectMessage},
     {"help", ExpectHelp},
     {"ini", ExpectIni},
+    {"pixel", ExpectPixel},
 }};
 
 Parsed ParseExpect(Args&);
 
-constexpr std::array<Keyword, 15> kStatements{{
+constexpr std::array<Keyword, 17> kStatements{{
     {"page", ParsePage},
     {"click", ParseClick},
     {"select", ParseSelect},
@@ -354,6 +387,8 @@ constexpr std::array<Keyword, 15> kStatements{{
     {"browse", ParseBrowse},
     {"expect", ParseExpect},
     {"dump", ParseDump},
+    {"set", ParseSet},
+    {"shot", ParseShot},
 }};
 
 template <std::size_t N>

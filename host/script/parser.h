@@ -19,7 +19,20 @@
 //   expect field NAME VALUE      expect dialog TEMPLATEID|none
 //   expect message "TEXT"        expect help ID CONTEXTID
 //   expect ini SECTION KEY "VALUE"
+//   expect pixel ID X Y R G B    a pixel of the control's surface
 //   dump record|ID
+// and, run at the same point:
+//   set NAME VALUE               writes a field of the current record (the
+//                                value as `expect field` writes it), as
+//                                if the stored settings held it; pages
+//                                show it when they are next filled or
+//                                activated
+//   shot ID "FILE.png"           the pixels of the control's surface as a
+//                                PNG file; a relative name is taken from
+//                                the working folder
+// `shot` and `expect pixel` read the control in the modal dialog when one
+// is open, else on the sheet's current page; ID 0 is that dialog or page
+// itself, with the pictures of its owner-drawn controls on it.
 // `expect message` reads the last message box shown (it is recorded once
 // answered, so the check goes after `answer`); `expect help` the last help
 // asked for the control; `expect ini` "Velko.ini" where VelkoUI keeps it.

@@ -1,6 +1,7 @@
 // Reading the settings record through the field table.
 #include "host/script/record_fields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -82,6 +83,19 @@ FieldValue ReadField(const SettingsRecord& record, const FieldRef& ref) {
       return std::string(bytes, strnlen(bytes, ref.field->size));
   }
   return 0;
+}
+
+void WriteField(SettingsRecord& record, const FieldRef& ref, const FieldValue& value) {
+  auto* bytes = reinterpret_cast<char*>(&record) + ref.Offset();
+  if (const auto* i = std::get_if<int32_t>(&value); i != nullptr && ref.field->type == FieldType::Int32) {
+    std::memcpy(bytes, i, sizeof *i);
+  } else if (const auto* d = std::get_if<double>(&value); d != nullptr && ref.field->type == FieldType::Double) {
+    std::memcpy(bytes, d, sizeof *d);
+  } else if (const auto* t = std::get_if<std::string>(&value); t != nullptr && ref.field->type == FieldType::Text) {
+    const std::size_t n = std::min<std::size_t>(t->size(), ref.field->size - 1u);
+    std::memset(bytes, 0, ref.field->size);
+    std::memcpy(bytes, t->data(), n);
+  }
 }
 
 std::string DescribeValue(const FieldValue& value) {

@@ -158,6 +158,11 @@ std::optional<FieldRef> FindField(std::string_view name);
 // The field's value in `record`.
 FieldValue ReadField(const SettingsRecord& record, const FieldRef& ref);
 
+// Stores `value` (of the field's type) into `record`; a text is cut to
+// leave its NUL and the rest of the field is zeroed, as a stored record
+// holds it.
+void WriteField(SettingsRecord& record, const FieldRef& ref, const FieldValue& value);
+
 // The value for people: numbers in decimal, texts quoted in UTF-8.
 std::string DescribeValue(const FieldValue& value);
 

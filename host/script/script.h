@@ -30,6 +30,9 @@ enum class CheckKind : uint8_t {
   Ini,          // expect ini SECTION KEY "VALUE"
   DumpRecord,   // dump record
   DumpControl,  // dump ID
+  Set,          // set NAME VALUE: writes the field, checks nothing
+  Shot,         // shot ID "FILE.png": the control's pixels to a PNG file
+  Pixel,        // expect pixel ID X Y R G B
 };
 
 struct Check {
@@ -37,11 +40,13 @@ struct Check {
   int id = 0;             // the control
   int64_t number = 0;     // expected state, index, count, resource, template or context id
   bool none = false;      // `expect dialog none`
-  std::string text;       // expected text, GB2312
+  std::string text;       // expected text, GB2312; `shot`'s file name as written (UTF-8)
   std::string section;    // `expect ini`, GB2312
   std::string key;
   FieldRef field;         // `expect field`
-  FieldValue value;       // its expected value (texts GB2312)
+  FieldValue value;       // its expected value (texts GB2312); the value `set` writes
+  int x = 0;              // `expect pixel`: the pixel, in the surface's
+  int y = 0;              // coordinates; `number` its COLORREF
 };
 
 struct Statement {

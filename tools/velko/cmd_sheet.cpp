@@ -80,7 +80,8 @@ void AddSheetCommand(CLI::App& app) {
       ->check(CLI::ExistingFile);
   cmd->add_option("--defaults", options->defaults, "default record: a raw 3,376-byte file (default: the driver's defaults)")
       ->check(CLI::ExistingFile);
-  cmd->add_option("--script", options->script, "script of actions and checks, one a line (default: none)")
+  cmd->add_option("--script", options->script, "script of actions and checks, one a line (default: none); "
+                 "`shot` writes its PNG files relative to the working folder")
       ->check(CLI::ExistingFile);
   cmd->add_option("--save", options->save, "write the current record here at the end");
   cmd->callback([options] { RunSheet(*options); });
