@@ -17,14 +17,19 @@ constexpr const char* kCustomSizeName = "Custom Size";
 // The item texts by unit; "%4.1f" and "%4.2f" as the paper list shows them.
 constexpr const char* kItemFormats[2] = {"%s(%4.1f x %4.1f mm)", "%s(%4.2f x %4.2f in)"};
 
+// The step of a position in the record, in double precision: the record
+// holds the size the list shows (210.0, not the 210.0000031 of a float
+// step), so a stored size reads back as exactly what was shown.
+constexpr double kStoredSteps[2] = {0.1, 0.01};
+
 }  // namespace
 
 std::string CustomSizeText(SettingsRecord& record) {
   const int unit = record.CustomUnit != kMillimetres ? kInches : kMillimetres;
   const int w = ClampPosition(SizeToPosition(record.CustomWidth, unit), SizeDimension::Width, unit);
   const int h = ClampPosition(SizeToPosition(record.CustomHeight, unit), SizeDimension::Height, unit);
-  record.CustomWidth = PositionToSize(w, unit);
-  record.CustomHeight = PositionToSize(h, unit);
+  record.CustomWidth = w * kStoredSteps[unit];
+  record.CustomHeight = h * kStoredSteps[unit];
   char text[64];
   std::snprintf(text, sizeof text, kItemFormats[unit], kCustomSizeName, record.CustomWidth, record.CustomHeight);
   return text;

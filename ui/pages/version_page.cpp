@@ -9,6 +9,7 @@
 #include "ui/core/restore_defaults.h"
 #include "ui/pages/page_fills.h"
 #include "ui/pages/page_procedures.h"
+#include "ui/pages/version_page.h"
 
 namespace velko::ui {
 namespace {
@@ -29,18 +30,6 @@ const std::array<RefilledPage, 3> kRefilledPages{{
     {&OptionsPageWindow, 1077, FillOptionsPage},  // tray list
     {&ColorPageWindow, 1057, FillColorPage},   // user entry list
 }};
-
-// Whether `page` is a page window of the sheet the version page is on. A
-// page not shown in this sheet keeps the handle of an earlier sheet, or 0;
-// that handle may be gone, or reused for another window, even another page
-// of this sheet. So the window must be alive, a child of the same sheet,
-// not the version page, and hold the page's own control.
-bool IsPageOfThisSheet(HWND page, int ownControl) {
-  if (page == 0 || page == VersionPageWindow || !IsWindow(page)) return false;
-  const HWND sheet = GetParent(VersionPageWindow);
-  if (sheet == 0 || GetParent(page) != sheet) return false;
-  return GetDlgItem(page, ownControl) != 0;
-}
 
 // Fills the page's controls from CurrentSettings: the version page has
 // nothing to fill.
@@ -67,6 +56,14 @@ constexpr PageHandlers kVersionPage{InitVersionPage, PaintVersionPageBanner, nul
                                     kVersionPageCommands};
 
 }  // namespace
+
+bool IsPageOfThisSheet(HWND page, int ownControl) {
+  if (page == 0 || page == VersionPageWindow || !IsWindow(page)) return false;
+  const HWND sheet = GetParent(VersionPageWindow);
+  if (sheet == 0 || GetParent(page) != sheet) return false;
+  return GetDlgItem(page, ownControl) != 0;
+}
+
 }  // namespace velko::ui
 
 int32_t VerPropPage(const velko::FlatPageMessage* message, velko::SettingsRecord* current,
