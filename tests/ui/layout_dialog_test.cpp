@@ -112,12 +112,16 @@ TEST_F(DialogTest, LayoutBorderOffDisablesTheShapeButKeepsIt) {
 }
 
 TEST_F(DialogTest, LayoutShapeOutsideTheListSelectsNothingAndIsKept) {
-  current_.Layout.PrintBorder = 1;
-  current_.Layout.BorderShape = 4;
-  CLayoutDlg dialog;
-  RunDialog(dialog, {Step([](HWND d) { EXPECT_EQ(SendDlgItemMessage(d, kShapes, CB_GETCURSEL, 0, 0), CB_ERR); }),
-                     UserAction::Ok()});
-  EXPECT_EQ(current_.Layout.BorderShape, 4);
+  for (const int32_t shape : {4, -1}) {
+    current_.Layout.PrintBorder = 1;
+    current_.Layout.BorderShape = shape;
+    CLayoutDlg dialog;
+    RunDialog(dialog, {Step([shape](HWND d) {
+                         EXPECT_EQ(SendDlgItemMessage(d, kShapes, CB_GETCURSEL, 0, 0), CB_ERR) << shape;
+                       }),
+                       UserAction::Ok()});
+    EXPECT_EQ(current_.Layout.BorderShape, shape);
+  }
 }
 
 TEST_F(DialogTest, LayoutRestoreDefaultShowsTheDefaultsAndOkStoresThem) {

@@ -96,9 +96,10 @@ void CLayoutDlg::ShowLayout() {
 
 void CLayoutDlg::FillShapeList() {
   FillCombo(&m_shapeList, kBorderShapeNames);
-  // A shape beyond the list selects no item: the list claims no shape the
-  // record does not hold, and the record keeps it unless one is picked.
-  if (m_layout.BorderShape > 0) m_shapeList.SetCurSel(m_layout.BorderShape);
+  // The fill selects the first shape. A shape outside the list (negative
+  // ones too) selects no item: the list claims no shape the record does not
+  // hold, and the record keeps it unless one is picked.
+  if (m_layout.BorderShape != 0) m_shapeList.SetCurSel(m_layout.BorderShape);
 }
 
 void CLayoutDlg::SetBorder(bool on) {
