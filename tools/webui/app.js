@@ -40,7 +40,7 @@ function act(actions, anchor) {
     if (json && json.windows) draw(json, text);
     if (status !== 200) showStatus((json && json.error) || ("error " + status), true);
     else showStatus("");
-    if (json && json.helpCount > lastHelpCount && anchor) showHelp(json.help, anchor);
+    if (json && anchor) showHelp(status === 200 && json.helpCount > lastHelpCount ? json.help : null, anchor);
     if (json) lastHelpCount = json.helpCount || lastHelpCount;
   }).catch((e) => showStatus(String(e), true));
   return queue;
@@ -397,9 +397,14 @@ function draw(state, text) {
   currentText = text;
   const nodes = [];
   const targetIndex = state.windows.findIndex((w) => w.hwnd === state.target);
+  const first = state.windows[0];
   state.windows.forEach((w, i) => {
     if (i === targetIndex && i > 0) nodes.push(shade());
-    nodes.push(drawWindow(w, state.target));
+    // Windows opened over the sheet are shown centred on it, as the
+    // system's dialogs centre on their owner.
+    const shown = i === 0 ? w : { ...w, x: Math.max(0, first.x + Math.round((first.w - w.w) / 2)),
+                                       y: Math.max(0, first.y + Math.round((first.h - w.h) / 2)) };
+    nodes.push(drawWindow(shown, state.target));
   });
   if (state.prompt) {
     nodes.push(shade());
@@ -418,12 +423,11 @@ function draw(state, text) {
 
 function showHelp(help, anchor) {
   for (const old of document.querySelectorAll(".tooltip")) old.remove();
-  if (!help) return;
   const tip = document.createElement("div");
   tip.className = "tooltip";
   tip.id = "help-tip";
-  tip.dataset.context = help.context;
-  tip.textContent = help.found
+  if (help && help.found) tip.dataset.context = help.context;
+  tip.textContent = help && help.found
     ? "\u5E2E\u52A9\u4E3B\u9898 " + help.context + " (" + help.file + ")"
     : "\u6B64\u9879\u6CA1\u6709\u5E2E\u52A9";
   const r = anchor.getBoundingClientRect ? anchor.getBoundingClientRect() : { left: 10, bottom: 10 };
@@ -434,6 +438,9 @@ function showHelp(help, anchor) {
 }
 
 document.addEventListener("click", () => { for (const t of document.querySelectorAll(".tooltip")) t.remove(); }, true);
+
+// Resolves once every action sent so far has its reply drawn (for tests).
+window.velkoIdle = () => queue.then(() => true);
 
 // A second tab, or the same tab after another acted, catches up by polling.
 setInterval(() => { queue = queue.then(refresh).catch(() => {}); }, 1500);
