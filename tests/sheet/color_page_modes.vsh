@@ -12,6 +12,7 @@ expect enabled 1051 0
 expect count 1057 1
 expect item 1057 0 "当前设置"
 expect selected 1057 0
+expect pixel 1024 12 1 0 48 192
 # ICM offers the color description, custom the list and the editor.
 click 1104
 expect field ColorMode 5
@@ -39,7 +40,10 @@ set PrintMode 1
 click 1055
 expect field ColorMode 3
 expect field PrintMode 0
+# The logo turns gray in monochrome and back to color with any other mode.
+expect pixel 1024 12 1 128 128 128
 click 1052
+expect pixel 1024 12 1 0 48 192
 set PrintMode 2
 click 1055
 expect field PrintMode 2
