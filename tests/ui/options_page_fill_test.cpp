@@ -14,7 +14,8 @@ namespace {
 using namespace velko;
 using namespace velko::ui;
 
-// A record the options fill would change (fine printing forces 1072).
+// A record the fills would change: fine printing in a color mode forces
+// 1072, and a chosen name fills its field without a terminator.
 SettingsRecord ForcingRecord() {
   SettingsRecord record{};
   record.PrintMode = 2;
