@@ -297,6 +297,8 @@ TEST_F(ListEditDialogTest, AWatermarkFileMustCarryABmpOrRleExtension) {
       {"a double-byte name before the extension", "\xCD\xBC.bmp", 0},  // 图: bytes above 0x80 are no blanks
       {"a blank after .bmp: refused for its extension", "pic.bmp ", 5210},
       {"three characters are too short", "a.b", 5209},
+      // Bytes above 0x80 at the end are characters, not trailing blanks.
+      {"double-byte characters only: refused for the extension", "\xCD\xBC\xCD\xBC", 5210},
       {"blanks only are too short", "      ", 5209},
       {"short once the trailing blanks go", "abc  ", 5209},
       {"another extension", "picture.gif", 5210},
