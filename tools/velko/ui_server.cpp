@@ -83,6 +83,12 @@ void UiServer::Route() {
   // Headers and body go out as separate writes; without this a reply waits
   // for the browser's delayed acknowledgement (about 40 ms).
   s.set_tcp_nodelay(true);
+  // The library's default also sets SO_REUSEPORT, which lets a second run
+  // share a fixed port unnoticed; one sheet per port.
+  s.set_socket_options([](socket_t sock) {
+    const int yes = 1;
+    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
   s.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
     std::string given = req.get_param_value("token");
     if (given.empty()) given = req.get_header_value("X-Velko-Token");
