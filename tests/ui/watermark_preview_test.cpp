@@ -411,23 +411,34 @@ TEST_F(WatermarkPreview, UnusablePicturesLeaveTheFrameWhite) {
 }
 
 TEST_F(WatermarkPreview, RunLengthPicturesAreShown) {
-  BmpLayout rle;
-  rle.width = 4;
-  rle.height = 2;
-  rle.bits = 8;
-  rle.compression = BI_RLE8;
-  rle.colors = {{255, 255, 255, 0}, {0, 0, 255, 0}};  // white, red
-  rle.pixels = {4, 1, 0, 0, 4, 1, 0, 1};
-  const std::string path = Write("mark.rle", BuildBmp(rle));
-  Surface s(120, 120);
-  s.Preview(RECT{0, 0, 100, 100}, UserBlock(path, 0, 7));  // size 7: 2.0, halved: natural size
-  const std::optional<RECT> box = s.InkBox();
-  ASSERT_TRUE(box);
-  EXPECT_EQ(box->left, 48);
-  EXPECT_EQ(box->top, 49);
-  EXPECT_EQ(box->right, 52);
-  EXPECT_EQ(box->bottom, 51);
-  EXPECT_EQ(s.ColorsIn(*box), (std::vector<COLORREF>{RGB(255, 0, 0)}));
+  struct Case {
+    const char* name;
+    WORD bits;
+    DWORD compression;
+    std::vector<uint8_t> runs;  // two rows of four red pixels, bottom row first
+  } cases[] = {
+      {"mark8.rle", 8, BI_RLE8, {4, 1, 0, 0, 4, 1, 0, 1}},
+      {"mark4.rle", 4, BI_RLE4, {4, 0x11, 0, 0, 4, 0x11, 0, 1}},
+  };
+  for (const Case& c : cases) {
+    BmpLayout rle;
+    rle.width = 4;
+    rle.height = 2;
+    rle.bits = c.bits;
+    rle.compression = c.compression;
+    rle.colors = {{255, 255, 255, 0}, {0, 0, 255, 0}};  // white, red
+    rle.pixels = c.runs;
+    const std::string path = Write(c.name, BuildBmp(rle));
+    Surface s(120, 120);
+    s.Preview(RECT{0, 0, 100, 100}, UserBlock(path, 0, 7));  // size 7: 2.0, halved: natural size
+    const std::optional<RECT> box = s.InkBox();
+    ASSERT_TRUE(box) << c.name;
+    EXPECT_EQ(box->left, 48) << c.name;
+    EXPECT_EQ(box->top, 49) << c.name;
+    EXPECT_EQ(box->right, 52) << c.name;
+    EXPECT_EQ(box->bottom, 51) << c.name;
+    EXPECT_EQ(s.ColorsIn(*box), (std::vector<COLORREF>{RGB(255, 0, 0)})) << c.name;
+  }
 }
 
 TEST_F(WatermarkPreview, CodesOutsideTheirRangesDrawAsTheFirstItemOrClamped) {
