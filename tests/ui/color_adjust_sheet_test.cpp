@@ -408,6 +408,10 @@ TEST_F(ColorAdjustSheetTest, RestoreDefaultOnTheDensityPage) {
 
 TEST_F(ColorAdjustSheetTest, DensityPicturesTakeTheirSizeAndFill) {
   current_.ColorMode = kDocumentMode;
+  // A fill no face or ink has, so that only the flood fill can put it there.
+  constexpr COLORREF kMarker = RGB(1, 2, 3);
+  const COLORREF saved = velko::ui::BitmapFillColor;
+  velko::ui::BitmapFillColor = kMarker;
   StepInput input;
   input.Check([&] {
     RECT bar{};
@@ -419,12 +423,19 @@ TEST_F(ColorAdjustSheetTest, DensityPicturesTakeTheirSizeAndFill) {
       EXPECT_EQ(picture.bottom - picture.top, bar.bottom - bar.top + 2) << id;
       EXPECT_TRUE(::IsWindowVisible(Control(id))) << id;
       const HDC dc = ::GetDC(Control(id));
-      EXPECT_EQ(::GetPixel(dc, 0, 0), velko::ui::BitmapFillColor) << "the white surround takes the fill, " << id;
+      EXPECT_EQ(::GetPixel(dc, 0, 0), kMarker) << "the white surround takes the fill, " << id;
+      bool ink = false;
+      for (int x = 0; x < picture.right - picture.left; ++x) ink = ink || ::GetPixel(dc, x, (picture.bottom - picture.top) / 2) != kMarker;
+      EXPECT_TRUE(ink) << "the bars are drawn, " << id;
       ::ReleaseDC(Control(id), dc);
     }
   });
   input.Do(UserAction::Cancel());
   Run(input);
+  // The page's paint context has the default white background, which is
+  // never taken as the fill.
+  EXPECT_EQ(velko::ui::BitmapFillColor, kMarker);
+  velko::ui::BitmapFillColor = saved;
 }
 
 // A pixel of the swatch as painted: in the cyan half of its first row, which

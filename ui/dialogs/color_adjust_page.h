@@ -41,7 +41,8 @@ class CColcndPP : public CPropertyPage {
   void OnBaseColorChosen();
   void OnRestoreDefault();
 
-  ColorAdjustBlock block_{};
+  // Aligned so that its fields may be reached through member pointers.
+  alignas(int32_t) ColorAdjustBlock block_{};
   CScrollBar* sliders_[6] = {};
   CComboBox* sample_combo_ = nullptr;
   CComboBox* base_color_combo_ = nullptr;

@@ -34,7 +34,8 @@ class CColgnmPP : public CPropertyPage {
   void OnDensityClicked();
   void OnRestoreDefault();
 
-  DensityBlock block_{};
+  // Aligned so that its fields may be reached through member pointers.
+  alignas(int32_t) DensityBlock block_{};
   CScrollBar* sliders_[4] = {};
   bool first_paint_done_ = false;
 };
