@@ -83,6 +83,9 @@ void UiServer::Route() {
   // Headers and body go out as separate writes; without this a reply waits
   // for the browser's delayed acknowledgement (about 40 ms).
   s.set_tcp_nodelay(true);
+  // Stopping waits for idle kept-alive connections; keep that short so the
+  // program ends soon after OK or Cancel.
+  s.set_keep_alive_timeout(1);
   // The library's default also sets SO_REUSEPORT, which lets a second run
   // share a fixed port unnoticed; one sheet per port.
   s.set_socket_options([](socket_t sock) {
