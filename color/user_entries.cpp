@@ -149,12 +149,29 @@ int CreateUserEntryFile() {
   for (int n = 0; n < kUserEntryCount; ++n) {
     text.append("[").append(SectionOf(n).data()).append("]\n").append(kEmptySectionBody);
   }
-  std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-  if (!file) return 0;
+  // Written beside the old file and renamed over it, so a failed write
+  // leaves the old file rather than half a new one.
+  std::filesystem::path temporary = *path;
+  temporary += ".new";
   const std::string bytes = WithCrLf(text);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  return file ? 1 : 0;
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return 0;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return 0;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, *path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return 0;
+  }
+  return 1;
 }
 
 UserColorEntry* FindUserEntry(LPCSTR name) {

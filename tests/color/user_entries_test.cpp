@@ -57,6 +57,14 @@ std::string FileText(const std::vector<Section>& sections) {
   return text;
 }
 
+// "e3" from "e" and 3; spelled out because GCC's overflow warning misfires
+// on a short literal plus std::to_string at -O3.
+std::string Named(const char* prefix, int n) {
+  std::string name(prefix);
+  name.append(std::to_string(n));
+  return name;
+}
+
 std::vector<Section> EmptySections() { return std::vector<Section>(10); }
 
 UserColorEntry MakeEntry(const char* name, const Values& v, int32_t sample = 0) {
@@ -113,6 +121,15 @@ TEST_F(UserEntries, CreatingFailsWithoutTheSystemDirectory) {
   EXPECT_FALSE(fs::exists(ini_));
 }
 
+TEST_F(UserEntries, AFileThatCannotBeReplacedStaysAsItWas) {
+  // A folder where the file should be: the new text cannot take its place.
+  fs::create_directories(ini_ / "inside");
+  EXPECT_EQ(CreateUserEntryFile(), 0);
+  EXPECT_TRUE(fs::is_directory(ini_));
+  EXPECT_EQ(std::distance(fs::directory_iterator(ini_.parent_path()), fs::directory_iterator()), 1)
+      << "no temporary file is left behind";
+}
+
 TEST_F(UserEntries, SaveWritesTheEntryIntoTheFirstFreeSectionKeepingTheLayout) {
   ASSERT_EQ(CreateUserEntryFile(), 1);
   UserEntryTable[4] = MakeEntry("abc", kMixed, 3);
@@ -157,7 +174,7 @@ TEST_F(UserEntries, DeleteEmptiesTheNameAndKeepsTheValuesAndTheNextSaveReusesThe
 
 TEST_F(UserEntries, ModifyMovesAnEntryToAnEarlierFreeSection) {
   std::vector<Section> sections = EmptySections();
-  for (int n : {0, 1, 3, 4}) sections[n] = {"e" + std::to_string(n), Values{.base = n}};
+  for (int n : {0, 1, 3, 4}) sections[n] = {Named("e", n), Values{.base = n}};
   sections[5] = {"five", Values{.bright = 5}};
   Put(FileText(sections));
   ASSERT_EQ(LoadUserEntries(), 1);
@@ -175,7 +192,7 @@ TEST_F(UserEntries, ModifyMovesAnEntryToAnEarlierFreeSection) {
 
 TEST_F(UserEntries, SaveAndDeleteReportWhatTheyCouldNotDo) {
   std::vector<Section> full = EmptySections();
-  for (int n = 0; n < 10; ++n) full[n].name = "n" + std::to_string(n);
+  for (int n = 0; n < 10; ++n) full[n].name = Named("n", n);
   Put(FileText(full));
   const std::string before = Contents();
   UserEntryTable[0] = MakeEntry("extra", kMixed);
