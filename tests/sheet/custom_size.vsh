@@ -15,6 +15,10 @@ expect visible 2126 1
 expect visible 2112 1
 expect visible 2128 0
 expect visible 2114 0
+expect icon 2126 2219
+expect icon 2128 2220
+expect text 2112 "短边方向"
+expect text 2114 "长边方向"
 cancel
 expect dialog 1001
 expect field PaperSize 256
