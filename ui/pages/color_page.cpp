@@ -4,7 +4,6 @@
 // page is filled once, at WM_INITDIALOG (and by restore-all); activation
 // changes nothing. Every handler writes its field of CurrentSettings at once.
 #include <array>
-#include <cstring>
 #include <string>
 
 #include "color/user_entries.h"
@@ -76,11 +75,7 @@ void OnMonochromeRadio(const FlatPageMessage&) {
 // settings"), and its text as the chosen name.
 void OnUserEntryChosen(const FlatPageMessage&) {
   SelectColorMode(kCustomMode);
-  const std::string text = SelectedListText();
-  const std::string_view kept = CutToBytes(text, kChosenEntryTextBytes);
-  char (&name)[sizeof(SettingsRecord::ChosenEntryName)] = CurrentSettings->ChosenEntryName;
-  std::memset(name, 0, sizeof name);
-  std::memcpy(name, kept.data(), kept.size());
+  SetChosenEntryName(SelectedListText());
 }
 
 void OnColorAdjust(const FlatPageMessage&) { RunColorAdjustSheet(); }

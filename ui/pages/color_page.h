@@ -65,6 +65,10 @@ std::string_view CutToBytes(std::string_view text, std::size_t limit);
 // The text of list 1057's selected item; empty when nothing is selected.
 std::string SelectedListText();
 
+// `ChosenEntryName` := `text`, cut to 18 bytes without splitting a
+// character; the rest of the field zero.
+void SetChosenEntryName(std::string_view text);
+
 // Stores `mode` and enables what it offers: 1041 always, 1057 in custom
 // mode (with 1045 while item 0 is selected, else the selected entry's
 // stored blocks copied into the record), 1051 in ICM mode.

@@ -22,9 +22,8 @@ HWND Page() { return ColorPageWindow; }
 void ChooseCurrentSettings() {
   SendDlgItemMessage(Page(), kUserEntryList, CB_SETCURSEL, 0, 0);
   EnableWindow(GetDlgItem(Page(), kEditEntriesButton), TRUE);
-  char (&name)[sizeof(SettingsRecord::ChosenEntryName)] = CurrentSettings->ChosenEntryName;
-  std::memset(name, 0, sizeof name);
-  std::memcpy(name, kCurrentSettingsNames[0].data(), strnlen(kCurrentSettingsNames[0].data(), sizeof name - 1));
+  const NameSlot& itemZero = kCurrentSettingsNames[0];
+  SetChosenEntryName(std::string_view(itemZero.data(), strnlen(itemZero.data(), itemZero.size())));
 }
 
 }  // namespace

@@ -72,6 +72,13 @@ std::string_view CutToBytes(std::string_view text, std::size_t limit) {
   return text.substr(0, end);
 }
 
+void SetChosenEntryName(std::string_view text) {
+  const std::string_view kept = CutToBytes(text, kChosenEntryTextBytes);
+  char (&name)[sizeof(SettingsRecord::ChosenEntryName)] = CurrentSettings->ChosenEntryName;
+  std::memset(name, 0, sizeof name);
+  std::memcpy(name, kept.data(), kept.size());
+}
+
 void SelectColorMode(int32_t mode) {
   CurrentSettings->ColorMode = mode;
   for (const int id : {kUserEntryList, kColorAdjustButton, kEditEntriesButton, kColorDescriptionButton}) {
