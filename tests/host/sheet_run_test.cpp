@@ -43,7 +43,7 @@ TEST_F(SheetRunTest, AScriptDrivesTheSheetFromOpeningToOk) {
       "page color\n"
       "expect dialog 1002\n"
       "click 1050\n"
-      "expect checked 1050 1\n"
+      "expect checked 1050 0\n"
       "page options\n"
       "page version\n"
       "expect dialog 1004\n"

@@ -16,11 +16,13 @@ page color
 click 1053
 expect checked 1053 1
 expect checked 1052 0
+# The default record has black generation and smoothing on, so a click
+# clears them.
 click 1050
-expect checked 1050 1
+expect checked 1050 0
 page options
 click 1069
-expect checked 1069 1
+expect checked 1069 0
 expect text 1082 "水印..."
 page version
 expect text 1086 "恢复全部默认值"
