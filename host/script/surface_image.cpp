@@ -63,6 +63,18 @@ std::vector<uint8_t> RgbRows(const platform::Surface& surface) {
   return rgb;
 }
 
+// A control that paints nothing of its own (a frame another window draws
+// into) shows what its parent painted in its rectangle, as on a screen.
+void ShowParentThrough(platform::Surface& picture, HWND control) {
+  const HWND parent = GetParent(control);
+  if (parent == 0) return;
+  const std::shared_ptr<const platform::Surface> behind = platform::PaintedSurface(parent);
+  if (!behind) return;
+  POINT at{0, 0};
+  MapWindowPoints(control, parent, &at, 1);
+  CopyOver(picture, *behind, -at.x, -at.y);
+}
+
 }  // namespace
 
 bool IsOwnerDrawn(HWND control) {
@@ -82,6 +94,7 @@ std::optional<platform::Surface> CaptureWindow(HWND window, bool with_children) 
     RECT client{};
     GetClientRect(window, &client);
     copy.Resize(client.right, client.bottom);
+    ShowParentThrough(copy, window);
   }
   if (!with_children) return copy;
   for (HWND child = GetWindow(window, GW_CHILD); child != 0; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -48,7 +48,7 @@ while IFS= read -r line; do
       int32_le "$value" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none || fail "cannot patch $file" ;;
     zeros)
       read -r file count <<<"$rest"
-      head -c "$count" /dev/zero >"$file" ;;
+      mkdir -p "$(dirname "$file")" && head -c "$count" /dev/zero >"$file" ;;
     *) fail "unknown directive '#! $word'" ;;
   esac
 done <"$script"

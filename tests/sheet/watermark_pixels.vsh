@@ -14,6 +14,10 @@ set WatermarkColor 1
 set WatermarkDensity 8
 click 1082
 expect pixel 0 28 46 255 0 0
+# The frame itself shows the same pixels at its own coordinates.
+expect pixel 2029 4 4 255 0 0
+expect pixel 2029 3 4 255 255 255
+shot 2029 "watermark_preview.png"
 expect pixel 0 27 46 255 255 255
 expect pixel 0 28 45 255 255 255
 cancel
