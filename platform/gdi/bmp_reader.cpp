@@ -241,11 +241,17 @@ BmpResult ReadDib(std::span<const uint8_t> dib, std::optional<std::size_t> bits_
   std::size_t offset = table_end;
   if (bits_offset && *bits_offset >= table_start) offset = *bits_offset;
   if (offset > dib.size()) return Fail("pixel data offset lies past the end of the file");
+  // Uncompressed rows must all be there; checked before the bitmap is made,
+  // so a short file claiming a huge image costs no allocation.
+  const bool run_length = h.compression == BI_RLE8 || h.compression == BI_RLE4;
+  if (!run_length && static_cast<uint64_t>(stride) * height > dib.size() - offset) {
+    return Fail("the file ends before the image's rows do");
+  }
 
   std::shared_ptr<Bitmap> bitmap = Bitmap::Make(static_cast<int>(h.width), static_cast<int>(height), std::move(format));
   if (!bitmap) return Fail("image too large");
   const std::span<const uint8_t> bits = dib.subspan(offset);
-  const std::optional<std::string> error = h.compression == BI_RLE8 || h.compression == BI_RLE4
+  const std::optional<std::string> error = run_length
                                                ? DecodeRle(bits, h.compression == BI_RLE4, *bitmap)
                                                : CopyRows(bits, *bitmap);
   if (error) return Fail(*error);

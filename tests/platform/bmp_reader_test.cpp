@@ -209,5 +209,16 @@ TEST(BmpReader, LimitRefusesLargeImagesBeforeAllocating) {
   EXPECT_EQ(ReadBmpFile(BuildBmp(s), BmpLimits{15}).bitmap, nullptr);
 }
 
+TEST(BmpReader, ShortFileClaimingALargeImageIsRefusedBeforeAllocating) {
+  // 8000 x 8000 x 24 bits is within the default limit, so only the length
+  // check stands between a 30-byte file and a 192 MB bitmap.
+  const BmpResult result = ReadBmpFile(BuildBmp(With(Layout(40, 24, kBgr24), [](BmpLayout& s) {
+    s.width = 8000;
+    s.height = 8000;
+  })));
+  EXPECT_EQ(result.bitmap, nullptr);
+  EXPECT_NE(result.error.find("the file ends before the image's rows do"), std::string::npos) << result.error;
+}
+
 }  // namespace
 }  // namespace velko::platform::testing
