@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/common/lcms_peer.h"
 #include "color/color_table.h"
 
 namespace {
@@ -50,25 +51,12 @@ void BM_VelkoBuildColorTable(benchmark::State& state) {
 }
 BENCHMARK(BM_VelkoBuildColorTable)->Unit(benchmark::kMillisecond);
 
-struct LcmsProfiles {
-  cmsHPROFILE srgb = cmsCreate_sRGBProfile();
-  // Brightness +5 L*, contrast 1.1, hue 0, saturation +10, no white change.
-  cmsHPROFILE adjust = cmsCreateBCHSWabstractProfile(17, 5, 1.1, 0, 10, 0, 0);
-  ~LcmsProfiles() {
-    cmsCloseProfile(adjust);
-    cmsCloseProfile(srgb);
-  }
-  cmsHTRANSFORM CreateTransform() const {
-    cmsHPROFILE chain[3] = {srgb, adjust, srgb};
-    return cmsCreateMultiprofileTransform(chain, 3, TYPE_RGB_8, TYPE_RGB_8, INTENT_PERCEPTUAL,
-                                          cmsFLAGS_GRIDPOINTS(17));
-  }
-};
+using velko::bench::LcmsProfiles;
 
 void BM_LcmsCreateTransform(benchmark::State& state) {
   const LcmsProfiles profiles;
   for (auto _ : state) {
-    cmsHTRANSFORM transform = profiles.CreateTransform();
+    cmsHTRANSFORM transform = profiles.CreateTransform(TYPE_RGB_8);
     benchmark::DoNotOptimize(transform);
     cmsDeleteTransform(transform);
   }
@@ -105,7 +93,7 @@ BENCHMARK(BM_VelkoApplyLookupColorTable)->Unit(benchmark::kMillisecond);
 
 void BM_LcmsDoTransform(benchmark::State& state) {
   const LcmsProfiles profiles;
-  cmsHTRANSFORM transform = profiles.CreateTransform();
+  cmsHTRANSFORM transform = profiles.CreateTransform(TYPE_RGB_8);
   const std::vector<uint8_t>& in = TestImage();
   std::vector<uint8_t> out(in.size());
   for (auto _ : state) {

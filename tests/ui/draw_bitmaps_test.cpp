@@ -12,6 +12,7 @@
 #include "platform/afx.h"
 #include "platform/win32.h"
 #include "ui/core/draw_bitmaps.h"
+#include "tests/ui/resource_picture.h"
 #include "ui/core/ui_app.h"
 
 namespace {
@@ -70,34 +71,7 @@ class Surface {
   HGDIOBJ previous_ = 0;
 };
 
-// The pixels of a bitmap resource of VelkoUI, as loaded.
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<COLORREF> pixels;
-  COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
-Picture ResourcePicture(WORD id) {
-  Picture picture;
-  const HBITMAP bitmap = LoadBitmap(ModuleInstance, MAKEINTRESOURCE(id));
-  BITMAP description{};
-  if (bitmap == 0 || GetObject(bitmap, sizeof description, &description) == 0) {
-    ADD_FAILURE() << "no bitmap resource " << id;
-    return picture;
-  }
-  picture.width = description.bmWidth;
-  picture.height = description.bmHeight;
-  const HDC dc = CreateCompatibleDC(0);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) picture.pixels.push_back(GetPixel(dc, x, y));
-  }
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return picture;
-}
+using velko::ui::testing::Picture;
 
 // What a surface of `background` shows with `picture` at (0, 0), white
 // pixels taken by `white`.
@@ -201,7 +175,7 @@ TEST_F(DrawBitmaps, BannersShowTheirWordMarkOverTheTargetsOwnBackground) {
       {2198, 112, 23, kGray},          // color page in monochrome mode
   };
   for (const BannerCase& c : cases) {
-    const Picture banner = ResourcePicture(c.id);
+    const Picture banner = velko::ui::testing::LoadResourcePicture(c.id);
     ASSERT_EQ(banner.width, c.width) << c.id;
     ASSERT_EQ(banner.height, c.height) << c.id;
     Surface target(c.width + 6, c.height + 4, kFace);
@@ -224,7 +198,7 @@ TEST_F(DrawBitmaps, ABannerThatIsNoResourceDrawsNothing) {
 // --- DrawResourceBitmap ------------------------------------------------------
 
 TEST_F(DrawBitmaps, ResourceBitmapIsCopiedAtItsOwnSizeWithoutTheFlags) {
-  const Picture bars = ResourcePicture(2188);
+  const Picture bars = velko::ui::testing::LoadResourcePicture(2188);
   Surface target(bars.width + 4, bars.height + 3, kGreen);
   CDC dc(target.dc());
   // Width and height count only when stretching.
@@ -235,7 +209,7 @@ TEST_F(DrawBitmaps, ResourceBitmapIsCopiedAtItsOwnSizeWithoutTheFlags) {
 TEST_F(DrawBitmaps, FillFloodsTheWhiteConnectedToTheTopLeftWithTheFillColor) {
   // The watermark preview's letters enclose white counters that the flood
   // must not reach.
-  const Picture preview = ResourcePicture(2146);
+  const Picture preview = velko::ui::testing::LoadResourcePicture(2146);
   const Picture expected = Flooded(preview, RGB(192, 192, 192));
   ASSERT_GT(CountOf(expected.pixels, kWhite), 0u) << "the picture has no enclosed white to test with";
   ASSERT_GT(CountOf(expected.pixels, kFace), 0u);
@@ -247,7 +221,7 @@ TEST_F(DrawBitmaps, FillFloodsTheWhiteConnectedToTheTopLeftWithTheFillColor) {
 }
 
 TEST_F(DrawBitmaps, TheFillColorIsTheLastOneSetAndTheResourceStaysWhite) {
-  const Picture bars = ResourcePicture(2196);
+  const Picture bars = velko::ui::testing::LoadResourcePicture(2196);
   Surface target(bars.width, bars.height, kGreen);
   CDC dc(target.dc());
 
@@ -263,7 +237,7 @@ TEST_F(DrawBitmaps, TheFillColorIsTheLastOneSetAndTheResourceStaysWhite) {
 }
 
 TEST_F(DrawBitmaps, StretchDrawsTheBitmapAtTheGivenSize) {
-  const Picture banner = ResourcePicture(2163);
+  const Picture banner = velko::ui::testing::LoadResourcePicture(2163);
   const int w = 2 * banner.width, h = 2 * banner.height;
   Surface target(w + 2, h + 2, kGreen);
   SetStretchBltMode(target.dc(), COLORONCOLOR);

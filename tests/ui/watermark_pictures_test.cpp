@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "tests/ui/resource_picture.h"
 #include "ui/core/ui_app.h"
 #include "ui/dialogs/watermark_preview.h"
 
@@ -28,29 +29,13 @@ struct Picture {
 // The picture as a DIB section, as the preview loads it; ink is anything
 // not pure white (and must be dark).
 Picture Load(UINT id) {
-  Picture p;
-  const HBITMAP bitmap =
-      static_cast<HBITMAP>(LoadImage(ModuleInstance, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  BITMAP bm{};
-  if (bitmap == 0 || GetObject(bitmap, sizeof bm, &bm) == 0) {
-    ADD_FAILURE() << "no bitmap resource " << id;
-    return p;
+  const velko::ui::testing::Picture loaded = velko::ui::testing::LoadResourcePicture(id, LR_CREATEDIBSECTION);
+  Picture p{loaded.width, loaded.height, {}};
+  for (const COLORREF c : loaded.pixels) {
+    EXPECT_TRUE(c == kWhite || (GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64))
+        << id << ": dark on white only";
+    p.ink.push_back(c != kWhite);
   }
-  p.width = bm.bmWidth;
-  p.height = bm.bmHeight;
-  const HDC dc = CreateCompatibleDC(0);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  for (int y = 0; y < p.height; ++y) {
-    for (int x = 0; x < p.width; ++x) {
-      const COLORREF c = GetPixel(dc, x, y) & 0xFFFFFF;
-      EXPECT_TRUE(c == kWhite || (GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64))
-          << id << " at " << x << "," << y << ": dark on white only";
-      p.ink.push_back(c != kWhite);
-    }
-  }
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
   return p;
 }
 

@@ -18,6 +18,7 @@
 #include "platform/afx.h"
 #include "platform/win32.h"
 #include "tests/platform/bmp_builder.h"
+#include "tests/ui/resource_picture.h"
 #include "ui/core/ui_app.h"
 #include "ui/dialogs/watermark_preview.h"
 
@@ -108,33 +109,7 @@ class Surface {
   HGDIOBJ previous_ = 0;
 };
 
-// The pixels of a bitmap resource of VelkoUI.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<COLORREF> pixels;
-  COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
-Picture ResourcePicture(UINT id) {
-  Picture p;
-  const HBITMAP bitmap = static_cast<HBITMAP>(LoadImage(ModuleInstance, MAKEINTRESOURCE(id), IMAGE_BITMAP, 0, 0, 0));
-  BITMAP bm{};
-  if (bitmap == 0 || GetObject(bitmap, sizeof bm, &bm) == 0) {
-    ADD_FAILURE() << "no bitmap resource " << id;
-    return p;
-  }
-  p.width = bm.bmWidth;
-  p.height = bm.bmHeight;
-  const HDC dc = CreateCompatibleDC(0);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  for (int y = 0; y < p.height; ++y) {
-    for (int x = 0; x < p.width; ++x) p.pixels.push_back(GetPixel(dc, x, y) & 0xFFFFFF);
-  }
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return p;
-}
+using velko::ui::testing::Picture;
 
 WatermarkBlock Block(int32_t index, int32_t position, int32_t color, int32_t density, int32_t size,
                      int32_t outline = 0) {
@@ -286,7 +261,7 @@ TEST(WatermarkPreviewTables, ScaleAndPlace) {
 }
 
 TEST_F(WatermarkPreview, SizeFourShowsTheSmallPictureAtItsSizeInItsColor) {
-  const Picture small = ResourcePicture(2146);
+  const Picture small = velko::ui::testing::LoadResourcePicture(2146);
   const COLORREF red = RGB(255, 0, 0);
   Surface s(420, 140);
   s.Preview(kWideFrame, Block(0, 1, 1, 8, 4));  // top left, red, dark
@@ -308,7 +283,7 @@ TEST_F(WatermarkPreview, DensityZeroBlackIsTheGray) {
 }
 
 TEST_F(WatermarkPreview, SizeEightShowsTheLargePictureEnlarged) {
-  const Picture large = ResourcePicture(2177);  // DRAFT, large
+  const Picture large = velko::ui::testing::LoadResourcePicture(2177);  // DRAFT, large
   const RECT frame{0, 0, 600, 200};
   Surface s(600, 200);
   s.Preview(frame, Block(3, 1, 0, 8, 8));
