@@ -30,7 +30,15 @@ function(velko_gtest name dir)
   endif()
   add_executable(${name} ${files})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
-  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <string> <vector>)
+  # One precompiled GoogleTest header serves every test program: the first
+  # one made builds it, the others reuse it.
+  get_property(pch_owner GLOBAL PROPERTY VELKO_GTEST_PCH_OWNER)
+  if(pch_owner)
+    target_precompile_headers(${name} REUSE_FROM ${pch_owner})
+  else()
+    target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <string> <vector>)
+    set_property(GLOBAL PROPERTY VELKO_GTEST_PCH_OWNER ${name})
+  endif()
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "VELKO_SOURCE_DIR=${CMAKE_SOURCE_DIR}\\;VELKO_DRIVE_C=${CMAKE_BINARY_DIR}/test_drive_c/${name}")
