@@ -88,4 +88,4 @@ set ColorMode 4
 set BaseColor 0
 page options
 page main
-expect text 1206 "照片"
+expect text 1206 "普通"

@@ -63,7 +63,8 @@ struct OddCase {
 
 // Values no page writes: the value stays empty rather than reading outside
 // a table, a nonzero switch is on, a base color not among the codes shows
-// the first base color, an entry name filling its whole field is cut there.
+// the normal base color its table is built with, an entry name filling its
+// whole field is cut there.
 TEST(Summary, ValuesOutsideTheTables) {
   const OddCase cases[] = {
       {"color mode 7", [](SettingsRecord& r) { r.ColorMode = 7; }, 1203, ""},
@@ -72,7 +73,9 @@ TEST(Summary, ValuesOutsideTheTables) {
       {"print mode -2 keeps its label", [](SettingsRecord& r) { r.PrintMode = -2; }, 1204, "打印模式"},
       {"smoothing 5 is on", [](SettingsRecord& r) { r.Smoothing = 5; }, 1212, "开"},
       {"toner save -1 is on", [](SettingsRecord& r) { r.TonerSave = -1; }, 1215, "开"},
-      {"base color 9", [](SettingsRecord& r) { r.ColorMode = 4; r.ColorAdjust.BaseColor = 9; }, 1206, "照片"},
+      {"base color 9", [](SettingsRecord& r) { r.ColorMode = 4; r.ColorAdjust.BaseColor = 9; }, 1206, "普通"},
+      {"base color 0, as a new Velko.ini entry holds it",
+       [](SettingsRecord& r) { r.ColorMode = 4; r.ColorAdjust.BaseColor = 0; }, 1206, "普通"},
       {"base color 4", [](SettingsRecord& r) { r.ColorMode = 4; r.ColorAdjust.BaseColor = 4; }, 1206, "图象"},
       {"unterminated entry name",
        [](SettingsRecord& r) {

@@ -52,6 +52,18 @@ constexpr std::array<std::string_view, 4> kBaseColorTexts{
 };
 static_assert(kBaseColorTexts.size() == static_cast<std::size_t>(CodeCount(kBaseColorCodes)));
 
+// A base color not among the codes builds with the normal table, so the
+// summary names that one.
+constexpr int32_t kNormalBaseColor = 1;
+
+constexpr int BaseColorTextIndex(int32_t baseColor) {
+  for (int i = 0; i < CodeCount(kBaseColorCodes); ++i) {
+    if (kBaseColorCodes[i] == baseColor) return i;
+  }
+  return CodeIndex(kBaseColorCodes, kNormalBaseColor);
+}
+static_assert(BaseColorTextIndex(3) == 0 && BaseColorTextIndex(9) == BaseColorTextIndex(kNormalBaseColor));
+
 // Indexed by an off/on field.
 constexpr std::array<std::string_view, 2> kOffOnTexts{
     "\xB9\xD8",  // 关 (off)
@@ -89,10 +101,7 @@ Texts SummaryTexts(const SettingsRecord& settings) {
   if (settings.ColorMode == kCustomColorMode) {
     const std::string_view name = EntryName(settings);
     PutRow(texts, row, kColorModeLabel, name.empty() ? kCurrentSettings : name);
-    // A base color not among the codes shows the list's first item, as the
-    // base color list of the adjustment page selects it.
-    PutRow(texts, row + 3, kBaseColorLabel,
-           kBaseColorTexts[CodeIndex(kBaseColorCodes, settings.ColorAdjust.BaseColor)]);
+    PutRow(texts, row + 3, kBaseColorLabel, kBaseColorTexts[BaseColorTextIndex(settings.ColorAdjust.BaseColor)]);
     row += 6;
   } else {
     PutRow(texts, row, kColorModeLabel, TextOf(kColorModeTexts, settings.ColorMode));
